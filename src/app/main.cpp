@@ -1,0 +1,5 @@
+// Program entry of Tarnhollow.
+int main()
+{
+    return 0;
+}

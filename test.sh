@@ -1,0 +1,23 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds Tarnhollow and runs every test; then builds again with
+# AddressSanitizer and UndefinedBehaviorSanitizer and runs the same tests. Fails on any failure.
+set -euo pipefail
+cd "$(dirname "$0")"
+source scripts/deps.sh
+tarnhollow_install_packages
+jobs=$(nproc)
+
+echo "== Release build and tests"
+cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=Release
+cmake --build build -j "$jobs"
+ctest --test-dir build --output-on-failure -j "$jobs"
+
+echo "== Sanitizer build (AddressSanitizer, UndefinedBehaviorSanitizer) and tests"
+cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS_DEBUG="-O1 -g" \
+  -DTARNHOLLOW_SANITIZE=ON -DTARNHOLLOW_BENCH=OFF
+cmake --build build-asan -j "$jobs"
+export ASAN_OPTIONS="detect_leaks=1:abort_on_error=0:strict_string_checks=1:detect_stack_use_after_return=1"
+export LSAN_OPTIONS="suppressions=$PWD/tests/sanitizer/lsan.supp:print_suppressions=0"
+export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
+ctest --test-dir build-asan --output-on-failure -j "$jobs"
+echo "== All tests passed"
