@@ -108,18 +108,28 @@ private:
 };
 
 // The number of entries, when the whole index lies inside the file.
-std::optional<std::uint32_t> ReadCount(Source& source)
+std::optional<std::uint32_t> ReadCount(Source& source, std::string* problem = nullptr)
 {
     std::uint8_t raw[HeaderSize];
     if (!source.ReadAt(0, raw, sizeof raw)) {
+        if (problem) {
+            *problem = "too short to hold an entry count";
+        }
         return std::nullopt;
     }
     const auto count = static_cast<std::int32_t>(Le32(raw));
     if (count < 0) {
+        if (problem) {
+            *problem = "negative entry count " + std::to_string(count);
+        }
         return std::nullopt;
     }
     const std::uint64_t indexEnd = HeaderSize + static_cast<std::uint64_t>(count) * EntrySize;
     if (indexEnd > source.Size()) {
+        if (problem) {
+            *problem = "index of " + std::to_string(count) + " entries runs past the end of the file (" +
+                       std::to_string(source.Size()) + " bytes)";
+        }
         return std::nullopt;
     }
     return static_cast<std::uint32_t>(count);
@@ -137,9 +147,9 @@ Entry DecodeEntry(const std::uint8_t* raw, std::uint64_t fileSize)
     return e;
 }
 
-std::optional<Index> ReadIndexFrom(Source& source)
+std::optional<Index> ReadIndexFrom(Source& source, std::string* problem)
 {
-    const auto count = ReadCount(source);
+    const auto count = ReadCount(source, problem);
     if (!count) {
         return std::nullopt;
     }
@@ -149,6 +159,9 @@ std::optional<Index> ReadIndexFrom(Source& source)
     std::uint8_t raw[EntrySize];
     for (std::uint32_t i = 0; i < *count; ++i) {
         if (!source.ReadAt(HeaderSize + static_cast<std::uint64_t>(i) * EntrySize, raw, sizeof raw)) {
+            if (problem) {
+                *problem = "read error";
+            }
             return std::nullopt;
         }
         index.Entries.push_back(DecodeEntry(raw, index.FileSize));
@@ -214,19 +227,22 @@ bool NameMatches(std::span<const std::uint8_t> storedName, std::string_view item
     return true;
 }
 
-std::optional<Index> ReadIndex(const std::string& archivePath)
+std::optional<Index> ReadIndex(const std::string& archivePath, std::string* problem)
 {
     FileSource source(archivePath);
     if (!source.IsOpen()) {
+        if (problem) {
+            *problem = "cannot open the file";
+        }
         return std::nullopt;
     }
-    return ReadIndexFrom(source);
+    return ReadIndexFrom(source, problem);
 }
 
-std::optional<Index> ReadIndexFromMemory(std::span<const std::uint8_t> archive)
+std::optional<Index> ReadIndexFromMemory(std::span<const std::uint8_t> archive, std::string* problem)
 {
     MemorySource source(archive);
-    return ReadIndexFrom(source);
+    return ReadIndexFrom(source, problem);
 }
 
 int Read(MemoryStream& stream, const std::string& archivePath, const std::string& itemName)

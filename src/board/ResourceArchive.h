@@ -43,8 +43,10 @@ struct Index
     std::uint64_t FileSize = 0;
     std::vector<Entry> Entries;
 };
-std::optional<Index> ReadIndex(const std::string& archivePath);
-std::optional<Index> ReadIndexFromMemory(std::span<const std::uint8_t> archive);
+// problem, when given, receives why there is no index.
+std::optional<Index> ReadIndex(const std::string& archivePath, std::string* problem = nullptr);
+std::optional<Index> ReadIndexFromMemory(std::span<const std::uint8_t> archive,
+                                         std::string* problem = nullptr);
 
 // 0: the item was found and its bytes (kind 1: the converted bitmap file image) now fill the
 // stream, position 0. 1: no usable entry of that name (missing or damaged archive, an entry whose
