@@ -1,0 +1,6 @@
+// The options of one run, with their defaults.
+#include "shell/Options.h"
+
+int SoundEffects = 1;
+int AutoMove = 1;
+int InitialCash = 100000;
