@@ -38,4 +38,5 @@ private:
 
 // A font whose cell height is Round(ScreenSize.Height * heightPermille / 1000) pixels and whose
 // average character width is Round(ScreenSize.Width * widthPermille / 1000) pixels.
-std::unique_ptr<Font> MakeFont(const std::string& face, int weight, double heightPermille, double widthPermille);
+std::unique_ptr<Font> MakeFont(const std::string& face, int weight, double heightPermille,
+                               double widthPermille);

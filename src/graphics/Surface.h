@@ -47,8 +47,9 @@ public:
     Surface(const Surface&) = delete;
     Surface& operator=(const Surface&) = delete;
 
-    // Canvas form: width x height, white background, clip = whole surface. The reference canvas
-    // may be null (all canvases share one pixel format).
+    // Canvas form: width x height, pixels black until drawn, clip = whole surface. Text is drawn
+    // without a background. The reference canvas may be null (all canvases share one pixel
+    // format). Impossible sizes give an empty canvas that ignores drawing.
     static std::unique_ptr<Surface> CreateCanvas(const Surface* referenceCanvas, std::int32_t width,
                                                  std::int32_t height);
 
@@ -97,7 +98,7 @@ public:
     // Fractions of this surface's own size to pixels.
     Rect ToPixels(const RelRect& r) const;
 
-    // Pixel access (tests, the windowing layer).
+    // Pixel access (tests, the windowing layer); 0 outside the surface.
     Colour PixelAt(std::int32_t x, std::int32_t y) const;
     bool IsEmpty() const { return Width <= 0 || Height <= 0; }
     cairo_surface_t* CairoSurface() const { return Pixels; }
@@ -115,14 +116,19 @@ public:
 
 private:
     void Release();
+    // Takes ownership of Cairo pixels; a canvas also gets its drawing context and a full clip.
+    void Adopt(cairo_surface_t* pixels);
 
     cairo_surface_t* Pixels = nullptr;
     cairo_t* Cr = nullptr; // canvas form only: keeps the clip
     bool Canvas = false;
+    Rect ClipBox;
 };
 
 // One frame of a sprite with the piece of the panel's background behind it, composed on the
-// scratch canvas and stretched onto dest at relRect (relative to panelRect's origin).
+// scratch canvas (or a canvas of its own when the piece is larger) and stretched onto dest at
+// relRect (relative to panelRect's origin). Without a background a transparent sprite is
+// stretched straight over what dest holds.
 void DrawSpriteButton(Surface& dest, const RelRect& relRect, const Surface* sprite, Surface& scratch,
                       const Surface* background, const RelRect& panelRect, std::int32_t frameIndex);
 // The piece of the panel's background under relRect, stretched straight onto dest.

@@ -1,0 +1,527 @@
+// Surface: canvases and images on Cairo image surfaces; copies, stretches, shapes and clipping.
+#include "graphics/Surface.h"
+
+#include <algorithm>
+#include <cairo.h>
+#include <cmath>
+#include <cstring>
+
+namespace {
+
+// Cairo cannot make image surfaces larger than this in either direction.
+constexpr std::int32_t MaxSide = 32767;
+
+Rect Intersect(const Rect& a, const Rect& b)
+{
+    Rect r{std::max(a.Left, b.Left), std::max(a.Top, b.Top), std::min(a.Right, b.Right),
+           std::min(a.Bottom, b.Bottom)};
+    if (r.Right <= r.Left || r.Bottom <= r.Top) {
+        return {};
+    }
+    return r;
+}
+
+bool IsEmptyRect(const Rect& r)
+{
+    return r.Right <= r.Left || r.Bottom <= r.Top;
+}
+
+void SetSourceColour(cairo_t* cr, Colour colour)
+{
+    cairo_set_source_rgb(cr, (colour & 0xFF) / 255.0, ((colour >> 8) & 0xFF) / 255.0,
+                         ((colour >> 16) & 0xFF) / 255.0);
+}
+
+// A Cairo surface that holds the pixels of part of a source. Copying a surface onto itself
+// needs a copy of the source first; a proper part of a surface becomes a subsurface so that
+// smoothing pads at the part's own edges instead of blending in its neighbours.
+class SourcePart
+{
+public:
+    SourcePart(const Surface& src, const Rect& part, bool sameAsDest)
+    {
+        cairo_surface_t* whole = src.CairoSurface();
+        if (sameAsDest) {
+            Owned = cairo_image_surface_create(cairo_image_surface_get_format(whole), part.Width(),
+                                               part.Height());
+            cairo_t* cr = cairo_create(Owned);
+            cairo_set_operator(cr, CAIRO_OPERATOR_SOURCE);
+            cairo_set_source_surface(cr, whole, -part.Left, -part.Top);
+            cairo_paint(cr);
+            cairo_destroy(cr);
+        } else if (part.Left == 0 && part.Top == 0 && part.Right == src.Width && part.Bottom == src.Height) {
+            Borrowed = whole;
+        } else {
+            Owned =
+                cairo_surface_create_for_rectangle(whole, part.Left, part.Top, part.Width(), part.Height());
+        }
+    }
+    ~SourcePart()
+    {
+        if (Owned) {
+            cairo_surface_destroy(Owned);
+        }
+    }
+    SourcePart(const SourcePart&) = delete;
+    SourcePart& operator=(const SourcePart&) = delete;
+
+    cairo_surface_t* Get() const { return Owned ? Owned : Borrowed; }
+
+private:
+    cairo_surface_t* Owned = nullptr;
+    cairo_surface_t* Borrowed = nullptr;
+};
+
+// Clamps a copy of srcRect at (x, y) to both surfaces; false when nothing is left.
+bool ClampCopy(const Surface& dest, std::int64_t& x, std::int64_t& y, Rect& srcRect, const Surface& src)
+{
+    const Rect requested = srcRect;
+    srcRect = Intersect(requested, {0, 0, src.Width, src.Height});
+    if (IsEmptyRect(srcRect)) {
+        return false;
+    }
+    x += srcRect.Left - requested.Left;
+    y += srcRect.Top - requested.Top;
+    // Clamp against the destination in 64 bits so that far-off positions cannot overflow.
+    const std::int64_t left = std::max<std::int64_t>(x, 0);
+    const std::int64_t top = std::max<std::int64_t>(y, 0);
+    const std::int64_t right = std::min<std::int64_t>(x + srcRect.Width(), dest.Width);
+    const std::int64_t bottom = std::min<std::int64_t>(y + srcRect.Height(), dest.Height);
+    if (right <= left || bottom <= top) {
+        return false;
+    }
+    srcRect.Left += static_cast<std::int32_t>(left - x);
+    srcRect.Top += static_cast<std::int32_t>(top - y);
+    srcRect.Right = srcRect.Left + static_cast<std::int32_t>(right - left);
+    srcRect.Bottom = srcRect.Top + static_cast<std::int32_t>(bottom - top);
+    x = left;
+    y = top;
+    return true;
+}
+
+void Copy(Surface& dest, std::int32_t x, std::int32_t y, const Rect& srcRect, const Surface& src,
+          cairo_operator_t op)
+{
+    cairo_t* cr = dest.Context();
+    if (!cr || !src.CairoSurface()) {
+        return;
+    }
+    std::int64_t dx = x;
+    std::int64_t dy = y;
+    Rect part = srcRect;
+    if (!ClampCopy(dest, dx, dy, part, src)) {
+        return;
+    }
+    SourcePart source(src, part, &src == &dest);
+    const bool whole = source.Get() == src.CairoSurface();
+    cairo_save(cr);
+    cairo_set_operator(cr, op);
+    cairo_set_source_surface(cr, source.Get(), static_cast<double>(dx - (whole ? part.Left : 0)),
+                             static_cast<double>(dy - (whole ? part.Top : 0)));
+    cairo_rectangle(cr, static_cast<double>(dx), static_cast<double>(dy), part.Width(), part.Height());
+    cairo_fill(cr);
+    cairo_restore(cr);
+}
+
+// Scaled copy of srcRect of src onto destRect of dest with the given operator.
+void Stretch(Surface& dest, const Rect& destRect, const Surface& src, bool smooth, const Rect& srcRect,
+             cairo_operator_t op)
+{
+    cairo_t* cr = dest.Context();
+    if (!cr || !src.CairoSurface() || IsEmptyRect(destRect) || IsEmptyRect(srcRect)) {
+        return;
+    }
+    const Rect part = Intersect(srcRect, {0, 0, src.Width, src.Height});
+    if (IsEmptyRect(part)) {
+        return;
+    }
+    // Scale factors from destination pixels to source pixels, kept from the requested rectangles
+    // so that a source rectangle reaching past the picture only loses the part it cannot show.
+    const double sx = static_cast<double>(srcRect.Width()) / destRect.Width();
+    const double sy = static_cast<double>(srcRect.Height()) / destRect.Height();
+    const double left = destRect.Left + (part.Left - srcRect.Left) / sx;
+    const double top = destRect.Top + (part.Top - srcRect.Top) / sy;
+    const double right = destRect.Left + (part.Right - srcRect.Left) / sx;
+    const double bottom = destRect.Top + (part.Bottom - srcRect.Top) / sy;
+    const double clampedLeft = std::max(std::round(left), 0.0);
+    const double clampedTop = std::max(std::round(top), 0.0);
+    const double clampedRight = std::min(std::round(right), static_cast<double>(dest.Width));
+    const double clampedBottom = std::min(std::round(bottom), static_cast<double>(dest.Height));
+    if (clampedRight <= clampedLeft || clampedBottom <= clampedTop) {
+        return;
+    }
+
+    SourcePart source(src, part, &src == &dest);
+    cairo_pattern_t* pattern = cairo_pattern_create_for_surface(source.Get());
+    const bool whole = source.Get() == src.CairoSurface();
+    cairo_matrix_t m;
+    // Pattern space of a part starts at the part's corner; of the whole surface at its own.
+    const double ox = whole ? part.Left : 0;
+    const double oy = whole ? part.Top : 0;
+    cairo_matrix_init(&m, sx, 0, 0, sy, ox - left * sx, oy - top * sy);
+    cairo_pattern_set_matrix(pattern, &m);
+    cairo_pattern_set_filter(pattern, smooth ? CAIRO_FILTER_GOOD : CAIRO_FILTER_NEAREST);
+    // Padding repeats the edge pixels, so smoothing does not darken the border.
+    cairo_pattern_set_extend(pattern, CAIRO_EXTEND_PAD);
+
+    cairo_save(cr);
+    cairo_set_operator(cr, op);
+    cairo_set_source(cr, pattern);
+    cairo_rectangle(cr, clampedLeft, clampedTop, clampedRight - clampedLeft, clampedBottom - clampedTop);
+    cairo_fill(cr);
+    cairo_restore(cr);
+    cairo_pattern_destroy(pattern);
+}
+
+// The destination of a panel piece: relRect in screen pixels moved by the panel's origin.
+Rect PanelPieceRect(const RelRect& relRect, const RelRect& panelRect)
+{
+    Rect r = ScreenRect(relRect);
+    const std::int32_t dx = Round(static_cast<double>(ScreenSize.Width) * panelRect.Left);
+    const std::int32_t dy = Round(static_cast<double>(ScreenSize.Height) * panelRect.Top);
+    return {r.Left + dx, r.Top + dy, r.Right + dx, r.Bottom + dy};
+}
+
+// The source rectangle in a background image that spans the whole panel; false when the panel
+// has no extent.
+bool BackgroundSource(const RelRect& relRect, const RelRect& panelRect, const Surface& background, Rect& src)
+{
+    const double panelWidth = static_cast<double>(panelRect.Right) - panelRect.Left;
+    const double panelHeight = static_cast<double>(panelRect.Bottom) - panelRect.Top;
+    if (!(panelWidth > 0) || !(panelHeight > 0)) {
+        return false;
+    }
+    const double bw = background.Width;
+    const double bh = background.Height;
+    src = {Round(bw * relRect.Left / panelWidth), Round(bh * relRect.Top / panelHeight),
+           Round(bw * relRect.Right / panelWidth), Round(bh * relRect.Bottom / panelHeight)};
+    return true;
+}
+
+} // namespace
+
+Surface::Surface() = default;
+
+Surface::~Surface()
+{
+    Release();
+}
+
+void Surface::Release()
+{
+    if (Cr) {
+        cairo_destroy(Cr);
+        Cr = nullptr;
+    }
+    if (Pixels) {
+        cairo_surface_destroy(Pixels);
+        Pixels = nullptr;
+    }
+    Width = 0;
+    Height = 0;
+    FramesAcross = 0;
+    FramesDown = 0;
+    Canvas = false;
+    ClipBox = {};
+}
+
+std::unique_ptr<Surface> Surface::CreateCanvas(const Surface* /*referenceCanvas*/, std::int32_t width,
+                                               std::int32_t height)
+{
+    auto canvas = std::make_unique<Surface>();
+    canvas->Canvas = true;
+    if (width <= 0 || height <= 0 || width > MaxSide || height > MaxSide) {
+        return canvas;
+    }
+    cairo_surface_t* pixels = cairo_image_surface_create(CAIRO_FORMAT_RGB24, width, height);
+    if (cairo_surface_status(pixels) != CAIRO_STATUS_SUCCESS) {
+        cairo_surface_destroy(pixels);
+        return canvas;
+    }
+    canvas->Adopt(pixels);
+    return canvas;
+}
+
+void Surface::Adopt(cairo_surface_t* pixels)
+{
+    Pixels = pixels;
+    Width = cairo_image_surface_get_width(pixels);
+    Height = cairo_image_surface_get_height(pixels);
+    if (Canvas) {
+        Cr = cairo_create(pixels);
+        SetClip(nullptr);
+    }
+}
+
+void Surface::Blit(Surface& dest, std::int32_t x, std::int32_t y, const Rect& srcRect, const Surface& src)
+{
+    Copy(dest, x, y, srcRect, src, CAIRO_OPERATOR_SOURCE);
+}
+
+void Surface::BlitMasked(Surface& dest, std::int32_t x, std::int32_t y, const Rect& srcRect,
+                         const Surface& image)
+{
+    // Key-colour pixels have alpha 0 since loading, so compositing over leaves the destination.
+    Copy(dest, x, y, srcRect, image, CAIRO_OPERATOR_OVER);
+}
+
+void Surface::DrawImage(Surface& dest, std::int32_t x, std::int32_t y, const Rect* srcRect,
+                        const Surface& image)
+{
+    const Rect whole{0, 0, image.Width, image.Height};
+    const Rect& r = srcRect ? *srcRect : whole;
+    if (image.Transparent) {
+        BlitMasked(dest, x, y, r, image);
+    } else {
+        Blit(dest, x, y, r, image);
+    }
+}
+
+void Surface::DrawFrame(Surface& dest, std::int32_t x, std::int32_t y, std::int32_t frameIndex,
+                        const Surface& image)
+{
+    if (frameIndex < 0) {
+        return;
+    }
+    const Rect r = image.FrameSource(frameIndex);
+    DrawImage(dest, x, y, &r, image);
+}
+
+Rect Surface::FrameSource(std::int32_t n) const
+{
+    std::int64_t x = 0;
+    std::int64_t y = 0;
+    switch (FrameLayout) {
+    case 1:
+        x = static_cast<std::int64_t>(n % 8) * (FrameWidth + 1LL);
+        y = static_cast<std::int64_t>(n / 8) * (FrameHeight + 1LL);
+        break;
+    case 2:
+        x = static_cast<std::int64_t>(n) * FrameWidth;
+        break;
+    case 3:
+        y = static_cast<std::int64_t>(n) * FrameHeight;
+        break;
+    case 4: {
+        const std::int64_t row = FramesAcross != 0 ? n / FramesAcross : 0;
+        const std::int64_t column = n - row * FramesAcross;
+        x = column * FrameWidth;
+        y = row * FrameHeight;
+        break;
+    }
+    default:
+        break;
+    }
+    // Far-off frames stay far off without overflowing.
+    constexpr std::int64_t limit = 1 << 30;
+    x = std::clamp<std::int64_t>(x, -limit, limit);
+    y = std::clamp<std::int64_t>(y, -limit, limit);
+    return {static_cast<std::int32_t>(x), static_cast<std::int32_t>(y),
+            static_cast<std::int32_t>(x + FrameWidth), static_cast<std::int32_t>(y + FrameHeight)};
+}
+
+void Surface::StretchBlit(Surface& dest, const Rect& destRect, const Surface& src, bool smooth,
+                          const Rect& srcRect)
+{
+    Stretch(dest, destRect, src, smooth, srcRect, CAIRO_OPERATOR_SOURCE);
+}
+
+void Surface::SkewBlit(Surface& dest, const Point corners[3], const Surface& src, bool smooth,
+                       const Rect& srcRect)
+{
+    cairo_t* cr = dest.Context();
+    if (!cr || !src.CairoSurface() || !corners || IsEmptyRect(srcRect)) {
+        return;
+    }
+    const Rect part = Intersect(srcRect, {0, 0, src.Width, src.Height});
+    if (IsEmptyRect(part)) {
+        return;
+    }
+    // The affine map from source pixels (relative to srcRect) to the parallelogram.
+    const double w = srcRect.Width();
+    const double h = srcRect.Height();
+    cairo_matrix_t m;
+    cairo_matrix_init(&m, (corners[1].X - static_cast<double>(corners[0].X)) / w,
+                      (corners[1].Y - static_cast<double>(corners[0].Y)) / w,
+                      (corners[2].X - static_cast<double>(corners[0].X)) / h,
+                      (corners[2].Y - static_cast<double>(corners[0].Y)) / h, corners[0].X, corners[0].Y);
+    // Corners on one line give no area; Cairo would also refuse the matrix for good.
+    const double det = m.xx * m.yy - m.yx * m.xy;
+    if (!(std::fabs(det) > 1e-9) || !std::isfinite(det)) {
+        return;
+    }
+
+    SourcePart source(src, part, &src == &dest);
+    const bool whole = source.Get() == src.CairoSurface();
+    cairo_pattern_t* pattern = cairo_pattern_create_for_surface(source.Get());
+    cairo_matrix_t pm;
+    const double px = part.Left - srcRect.Left;
+    const double py = part.Top - srcRect.Top;
+    cairo_matrix_init_translate(&pm, (whole ? part.Left : 0) - px, (whole ? part.Top : 0) - py);
+    cairo_pattern_set_matrix(pattern, &pm);
+    cairo_pattern_set_filter(pattern, smooth ? CAIRO_FILTER_GOOD : CAIRO_FILTER_NEAREST);
+    cairo_pattern_set_extend(pattern, CAIRO_EXTEND_PAD);
+
+    cairo_save(cr);
+    cairo_transform(cr, &m);
+    cairo_set_operator(cr, CAIRO_OPERATOR_SOURCE);
+    cairo_set_source(cr, pattern);
+    cairo_rectangle(cr, px, py, part.Width(), part.Height());
+    cairo_fill(cr);
+    cairo_restore(cr);
+    cairo_pattern_destroy(pattern);
+}
+
+void Surface::PresentTo(const PixelBuffer& window, std::int32_t x, std::int32_t y, const Rect& srcRect) const
+{
+    if (!Pixels || !window.Pixels || window.Width <= 0 || window.Height <= 0 ||
+        window.Pitch < window.Width * 4) {
+        return;
+    }
+    Rect part = Intersect(srcRect, {0, 0, Width, Height});
+    if (IsEmptyRect(part)) {
+        return;
+    }
+    std::int64_t dx = static_cast<std::int64_t>(x) + (part.Left - srcRect.Left);
+    std::int64_t dy = static_cast<std::int64_t>(y) + (part.Top - srcRect.Top);
+    const std::int64_t left = std::max<std::int64_t>(dx, 0);
+    const std::int64_t top = std::max<std::int64_t>(dy, 0);
+    const std::int64_t right = std::min<std::int64_t>(dx + part.Width(), window.Width);
+    const std::int64_t bottom = std::min<std::int64_t>(dy + part.Height(), window.Height);
+    if (right <= left || bottom <= top) {
+        return;
+    }
+    const std::int64_t sx = part.Left + (left - dx);
+    const std::int64_t sy = part.Top + (top - dy);
+    cairo_surface_flush(Pixels);
+    const std::uint8_t* data = cairo_image_surface_get_data(Pixels);
+    const std::int64_t stride = cairo_image_surface_get_stride(Pixels);
+    const std::size_t rowBytes = static_cast<std::size_t>(right - left) * 4;
+    for (std::int64_t row = 0; row < bottom - top; ++row) {
+        std::memcpy(window.Pixels + (top + row) * window.Pitch + left * 4,
+                    data + (sy + row) * stride + sx * 4, rowBytes);
+    }
+}
+
+void Surface::FillRect(const Rect& rect, Colour colour)
+{
+    if (!Cr) {
+        return;
+    }
+    const Rect r = Intersect(rect, {0, 0, Width, Height});
+    if (IsEmptyRect(r)) {
+        return;
+    }
+    cairo_save(Cr);
+    cairo_set_operator(Cr, CAIRO_OPERATOR_SOURCE);
+    SetSourceColour(Cr, colour);
+    cairo_rectangle(Cr, r.Left, r.Top, r.Width(), r.Height());
+    cairo_fill(Cr);
+    cairo_restore(Cr);
+}
+
+void Surface::Clear(Colour colour)
+{
+    FillRect({0, 0, Width, Height}, colour);
+}
+
+void Surface::FrameRect(const Rect& rect, Colour colour)
+{
+    if (IsEmptyRect(rect)) {
+        return;
+    }
+    FillRect({rect.Left, rect.Top, rect.Right, rect.Top + 1}, colour);
+    FillRect({rect.Left, rect.Bottom - 1, rect.Right, rect.Bottom}, colour);
+    FillRect({rect.Left, rect.Top, rect.Left + 1, rect.Bottom}, colour);
+    FillRect({rect.Right - 1, rect.Top, rect.Right, rect.Bottom}, colour);
+}
+
+void Surface::SetClip(const Rect* rect)
+{
+    if (!Cr) {
+        return;
+    }
+    const Rect whole{0, 0, Width, Height};
+    ClipBox = rect ? Intersect(*rect, whole) : whole;
+    cairo_reset_clip(Cr);
+    cairo_rectangle(Cr, ClipBox.Left, ClipBox.Top, ClipBox.Width(), ClipBox.Height());
+    cairo_clip(Cr);
+}
+
+Rect Surface::ClipRect() const
+{
+    return ClipBox;
+}
+
+Rect Surface::ToPixels(const RelRect& r) const
+{
+    const double w = Width;
+    const double h = Height;
+    return {Round(w * r.Left), Round(h * r.Top), Round(w * r.Right), Round(h * r.Bottom)};
+}
+
+Colour Surface::PixelAt(std::int32_t x, std::int32_t y) const
+{
+    if (!Pixels || x < 0 || y < 0 || x >= Width || y >= Height) {
+        return 0;
+    }
+    cairo_surface_flush(Pixels);
+    const std::uint8_t* row = cairo_image_surface_get_data(Pixels) +
+                              static_cast<std::ptrdiff_t>(y) * cairo_image_surface_get_stride(Pixels);
+    std::uint32_t p = 0;
+    std::memcpy(&p, row + static_cast<std::ptrdiff_t>(x) * 4, 4);
+    return ((p >> 16) & 0xFF) | (p & 0xFF00) | ((p & 0xFF) << 16);
+}
+
+void DrawBackgroundPart(Surface& dest, const RelRect& relRect, const RelRect& panelRect,
+                        const Surface* background)
+{
+    Rect src;
+    if (!background || !BackgroundSource(relRect, panelRect, *background, src)) {
+        return;
+    }
+    Surface::StretchBlit(dest, PanelPieceRect(relRect, panelRect), *background, true, src);
+}
+
+void DrawSpriteButton(Surface& dest, const RelRect& relRect, const Surface* sprite, Surface& scratch,
+                      const Surface* background, const RelRect& panelRect, std::int32_t frameIndex)
+{
+    if (!sprite) {
+        return;
+    }
+    const bool framed = sprite->FrameLayout != 0;
+    const std::int32_t pieceWidth = framed ? sprite->FrameWidth : sprite->Width;
+    const std::int32_t pieceHeight = framed ? sprite->FrameHeight : sprite->Height;
+    if (pieceWidth <= 0 || pieceHeight <= 0 || (framed && frameIndex < 0)) {
+        return;
+    }
+    const Rect piece{0, 0, pieceWidth, pieceHeight};
+    const Rect destRect = PanelPieceRect(relRect, panelRect);
+    Rect bgSource;
+    if (!background || !BackgroundSource(relRect, panelRect, *background, bgSource)) {
+        // Nothing to compose behind the sprite: its transparent parts keep what dest holds
+        // (the scratch canvas would show what an earlier piece left there).
+        const Rect frame = framed ? sprite->FrameSource(frameIndex) : piece;
+        Stretch(dest, destRect, *sprite, true, frame,
+                sprite->Transparent ? CAIRO_OPERATOR_OVER : CAIRO_OPERATOR_SOURCE);
+        return;
+    }
+    // The piece is composed at the sprite's own size on the scratch canvas, or on a canvas of
+    // its own when the scratch canvas is too small for it.
+    std::unique_ptr<Surface> own;
+    Surface* work = &scratch;
+    if (scratch.Width < pieceWidth || scratch.Height < pieceHeight || !scratch.Context()) {
+        own = Surface::CreateCanvas(&scratch, pieceWidth, pieceHeight);
+        work = own.get();
+    }
+    const Rect savedClip = work->ClipRect();
+    work->SetClip(&piece);
+    Surface::StretchBlit(*work, piece, *background, true, bgSource);
+    if (framed) {
+        Surface::DrawFrame(*work, 0, 0, frameIndex, *sprite);
+    } else {
+        Surface::DrawImage(*work, 0, 0, nullptr, *sprite);
+    }
+    work->SetClip(&savedClip);
+    Surface::StretchBlit(dest, destRect, *work, true, piece);
+}
