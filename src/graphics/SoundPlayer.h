@@ -1,0 +1,29 @@
+// SoundPlayer: plays the game's sound effects, wave images read by name from an archive.
+#pragma once
+
+#include "board/MemoryStream.h"
+#include "graphics/AudioOutput.h"
+
+#include <memory>
+#include <string>
+
+class SoundPlayer
+{
+public:
+    // A player without output plays nothing and never waits.
+    explicit SoundPlayer(std::unique_ptr<AudioOutput> output);
+    ~SoundPlayer();
+    SoundPlayer(const SoundPlayer&) = delete;
+    SoundPlayer& operator=(const SoundPlayer&) = delete;
+
+    // Reads the item into Buffer and plays it: async returns at once, otherwise the call returns
+    // when the sound has ended. The sound that plays is stopped first, before Buffer is refilled.
+    // A missing item plays nothing.
+    void Play(const std::string& archivePath, const std::string& itemName, bool async);
+
+    // The bytes of the sound that plays (empty after a missing item).
+    MemoryStream Buffer;
+
+private:
+    std::unique_ptr<AudioOutput> Output;
+};
