@@ -7,12 +7,14 @@
 #include <string>
 
 typedef struct _PangoFontDescription PangoFontDescription;
+typedef struct _PangoContext PangoContext;
 
 class Font
 {
 public:
-    // face is one of the program's faces ("Arial", "MS Sans Serif", "Times New Roman", "Impact");
-    // pixelHeight is the character cell height; averageCharWidth 0 keeps the face's own width.
+    // face is one of the program's faces ("Arial", "MS Sans Serif", "Times New Roman", "Impact";
+    // others draw as "Arial"); weight 400 normal, 700 bold (Impact is always bold); pixelHeight
+    // is the character cell height; averageCharWidth 0 keeps the face's own width.
     Font(const std::string& face, int weight, int pixelHeight, int averageCharWidth);
     ~Font();
     Font(const Font&) = delete;
@@ -40,3 +42,8 @@ private:
 // average character width is Round(ScreenSize.Width * widthPermille / 1000) pixels.
 std::unique_ptr<Font> MakeFont(const std::string& face, int weight, double heightPermille,
                                double widthPermille);
+
+// The one Pango context all text is laid out with (grey antialiasing, no hinting).
+PangoContext* SharedTextContext();
+// Loads the font configuration and the game's faces, so that the first text drawn is not slow.
+void WarmFonts();

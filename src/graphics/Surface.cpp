@@ -5,6 +5,9 @@
 #include <cairo.h>
 #include <cmath>
 #include <cstring>
+#include <system_error>
+#include <thread>
+#include <vector>
 
 namespace {
 
@@ -123,6 +126,78 @@ void Copy(Surface& dest, std::int32_t x, std::int32_t y, const Rect& srcRect, co
     cairo_restore(cr);
 }
 
+// Stretches of at least this many destination pixels are shared out to worker threads.
+constexpr std::int64_t BandedArea = 1 << 19;
+
+// One horizontal band of a stretch, drawn through Cairo objects of its own over the same
+// memory, so that bands can be drawn at the same time.
+void StretchBand(std::uint8_t* destData, int destStride, int destWidth, const Rect& band,
+                 cairo_surface_t* src, cairo_filter_t filter, double sx, double sy, double x0, double y0,
+                 cairo_operator_t op)
+{
+    cairo_surface_t* target =
+        cairo_image_surface_create_for_data(destData + static_cast<std::ptrdiff_t>(band.Top) * destStride,
+                                            CAIRO_FORMAT_RGB24, destWidth, band.Height(), destStride);
+    cairo_surface_t* source = cairo_image_surface_create_for_data(
+        cairo_image_surface_get_data(src), cairo_image_surface_get_format(src),
+        cairo_image_surface_get_width(src), cairo_image_surface_get_height(src),
+        cairo_image_surface_get_stride(src));
+    cairo_t* cr = cairo_create(target);
+    cairo_pattern_t* pattern = cairo_pattern_create_for_surface(source);
+    cairo_matrix_t m;
+    cairo_matrix_init(&m, sx, 0, 0, sy, x0, y0 + band.Top * sy);
+    cairo_pattern_set_matrix(pattern, &m);
+    cairo_pattern_set_filter(pattern, filter);
+    cairo_pattern_set_extend(pattern, CAIRO_EXTEND_PAD);
+    cairo_set_operator(cr, op);
+    cairo_set_source(cr, pattern);
+    cairo_rectangle(cr, band.Left, 0, band.Width(), band.Height());
+    cairo_fill(cr);
+    cairo_pattern_destroy(pattern);
+    cairo_destroy(cr);
+    cairo_surface_destroy(source);
+    cairo_surface_destroy(target);
+}
+
+// A large stretch of a whole source, cut into horizontal bands drawn by up to four threads.
+// The pattern maps destination pixel (x, y) to source (x * sx + x0, y * sy + y0).
+void StretchInBands(Surface& dest, const Rect& fill, const Surface& src, cairo_filter_t filter, double sx,
+                    double sy, double x0, double y0, cairo_operator_t op)
+{
+    cairo_surface_flush(dest.CairoSurface());
+    cairo_surface_flush(src.CairoSurface());
+    std::uint8_t* data = cairo_image_surface_get_data(dest.CairoSurface());
+    const int stride = cairo_image_surface_get_stride(dest.CairoSurface());
+    const int bands = static_cast<int>(std::clamp(std::thread::hardware_concurrency(), 1u, 4u));
+    std::vector<std::thread> workers;
+    int top = fill.Top;
+    for (int i = 0; i < bands; ++i) {
+        const int bottom =
+            fill.Top + static_cast<int>(static_cast<std::int64_t>(fill.Height()) * (i + 1) / bands);
+        const Rect band{fill.Left, top, fill.Right, bottom};
+        top = bottom;
+        if (IsEmptyRect(band)) {
+            continue;
+        }
+        const auto draw = [=, &dest, &src] {
+            StretchBand(data, stride, dest.Width, band, src.CairoSurface(), filter, sx, sy, x0, y0, op);
+        };
+        if (i + 1 == bands) {
+            draw();
+            continue;
+        }
+        try {
+            workers.emplace_back(draw);
+        } catch (const std::system_error&) {
+            draw(); // no thread to be had: this one draws the band
+        }
+    }
+    for (std::thread& worker : workers) {
+        worker.join();
+    }
+    cairo_surface_mark_dirty_rectangle(dest.CairoSurface(), fill.Left, fill.Top, fill.Width(), fill.Height());
+}
+
 // Scaled copy of srcRect of src onto destRect of dest with the given operator.
 void Stretch(Surface& dest, const Rect& destRect, const Surface& src, bool smooth, const Rect& srcRect,
              cairo_operator_t op)
@@ -151,23 +226,36 @@ void Stretch(Surface& dest, const Rect& destRect, const Surface& src, bool smoot
         return;
     }
 
+    const Rect fill =
+        Intersect({static_cast<std::int32_t>(clampedLeft), static_cast<std::int32_t>(clampedTop),
+                   static_cast<std::int32_t>(clampedRight), static_cast<std::int32_t>(clampedBottom)},
+                  dest.ClipRect());
+    if (IsEmptyRect(fill)) {
+        return;
+    }
+    const cairo_filter_t filter = smooth ? CAIRO_FILTER_GOOD : CAIRO_FILTER_NEAREST;
+    const bool whole = part == Rect{0, 0, src.Width, src.Height} && &src != &dest;
+    if (whole && static_cast<std::int64_t>(fill.Width()) * fill.Height() >= BandedArea) {
+        StretchInBands(dest, fill, src, filter, sx, sy, part.Left - left * sx, part.Top - top * sy, op);
+        return;
+    }
+
     SourcePart source(src, part, &src == &dest);
     cairo_pattern_t* pattern = cairo_pattern_create_for_surface(source.Get());
-    const bool whole = source.Get() == src.CairoSurface();
     cairo_matrix_t m;
     // Pattern space of a part starts at the part's corner; of the whole surface at its own.
-    const double ox = whole ? part.Left : 0;
-    const double oy = whole ? part.Top : 0;
+    const double ox = source.Get() == src.CairoSurface() ? part.Left : 0;
+    const double oy = source.Get() == src.CairoSurface() ? part.Top : 0;
     cairo_matrix_init(&m, sx, 0, 0, sy, ox - left * sx, oy - top * sy);
     cairo_pattern_set_matrix(pattern, &m);
-    cairo_pattern_set_filter(pattern, smooth ? CAIRO_FILTER_GOOD : CAIRO_FILTER_NEAREST);
+    cairo_pattern_set_filter(pattern, filter);
     // Padding repeats the edge pixels, so smoothing does not darken the border.
     cairo_pattern_set_extend(pattern, CAIRO_EXTEND_PAD);
 
     cairo_save(cr);
     cairo_set_operator(cr, op);
     cairo_set_source(cr, pattern);
-    cairo_rectangle(cr, clampedLeft, clampedTop, clampedRight - clampedLeft, clampedBottom - clampedTop);
+    cairo_rectangle(cr, fill.Left, fill.Top, fill.Width(), fill.Height());
     cairo_fill(cr);
     cairo_restore(cr);
     cairo_pattern_destroy(pattern);

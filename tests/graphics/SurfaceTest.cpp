@@ -313,6 +313,32 @@ TEST(StretchTest, ASourceReachingPastThePictureOnlyLosesTheMissingPart)
     EXPECT_EQ(CountOther(*untouched, {0, 0, 4, 4}, White), 0);
 }
 
+TEST(StretchTest, LargeStretchesHaveNoSeamsAndKeepTheClip)
+{
+    // Large enough to be drawn in bands: a source whose rows run from dark to light.
+    auto src = Surface::CreateCanvas(nullptr, 800, 1020);
+    for (int y = 0; y < 1020; ++y) {
+        src->FillRect({0, y, 800, y + 1}, static_cast<Colour>(y / 4) << 8);
+    }
+    auto dest = Canvas(760, 900, White);
+    const Rect clip{0, 10, 760, 890};
+    dest->SetClip(&clip);
+    Surface::StretchBlit(*dest, {0, 0, 760, 900}, *src, true, {0, 0, 800, 1020});
+    dest->SetClip(nullptr);
+    EXPECT_EQ(CountOther(*dest, {0, 0, 760, 10}, White), 0);
+    EXPECT_EQ(CountOther(*dest, {0, 890, 760, 900}, White), 0);
+    Colour previous = dest->PixelAt(300, 10);
+    for (int y = 11; y < 890; ++y) {
+        const Colour c = dest->PixelAt(300, y);
+        ASSERT_GE(c, previous) << y;
+        ASSERT_LE((c >> 8) - (previous >> 8), 1u) << y;
+        ASSERT_EQ(dest->PixelAt(759, y), c) << y;
+        previous = c;
+    }
+    // Row y shows source row about y * 1020 / 900.
+    EXPECT_NEAR(static_cast<double>(dest->PixelAt(0, 450) >> 8), (450.5 * 1020 / 900) / 4, 1.0);
+}
+
 TEST(SkewTest, TheThreeCornersLandWhereAsked)
 {
     // Quadrants: red top-left, green top-right, blue bottom-left, grey bottom-right.
