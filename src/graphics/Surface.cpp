@@ -126,6 +126,28 @@ void Copy(Surface& dest, std::int32_t x, std::int32_t y, const Rect& srcRect, co
     cairo_restore(cr);
 }
 
+// The clip of an untransformed context when it is one whole-pixel rectangle (possibly empty).
+bool PlainClip(cairo_t* cr, Rect& clip)
+{
+    cairo_matrix_t m;
+    cairo_get_matrix(cr, &m);
+    if (m.xx != 1 || m.yy != 1 || m.xy != 0 || m.yx != 0 || m.x0 != 0 || m.y0 != 0) {
+        return false;
+    }
+    cairo_rectangle_list_t* list = cairo_copy_clip_rectangle_list(cr);
+    bool plain = list->status == CAIRO_STATUS_SUCCESS && list->num_rectangles <= 1;
+    clip = {};
+    if (plain && list->num_rectangles == 1) {
+        const cairo_rectangle_t& r = list->rectangles[0];
+        clip = {static_cast<std::int32_t>(r.x), static_cast<std::int32_t>(r.y),
+                static_cast<std::int32_t>(r.x + r.width), static_cast<std::int32_t>(r.y + r.height)};
+        plain = clip.Left == r.x && clip.Top == r.y && clip.Right == r.x + r.width &&
+                clip.Bottom == r.y + r.height;
+    }
+    cairo_rectangle_list_destroy(list);
+    return plain;
+}
+
 // Stretches of at least this many destination pixels are shared out to worker threads.
 constexpr std::int64_t BandedArea = 1 << 19;
 
@@ -226,17 +248,18 @@ void Stretch(Surface& dest, const Rect& destRect, const Surface& src, bool smoot
         return;
     }
 
-    const Rect fill =
-        Intersect({static_cast<std::int32_t>(clampedLeft), static_cast<std::int32_t>(clampedTop),
-                   static_cast<std::int32_t>(clampedRight), static_cast<std::int32_t>(clampedBottom)},
-                  dest.ClipRect());
-    if (IsEmptyRect(fill)) {
-        return;
-    }
+    const Rect fill{static_cast<std::int32_t>(clampedLeft), static_cast<std::int32_t>(clampedTop),
+                    static_cast<std::int32_t>(clampedRight), static_cast<std::int32_t>(clampedBottom)};
     const cairo_filter_t filter = smooth ? CAIRO_FILTER_GOOD : CAIRO_FILTER_NEAREST;
     const bool whole = part == Rect{0, 0, src.Width, src.Height} && &src != &dest;
-    if (whole && static_cast<std::int64_t>(fill.Width()) * fill.Height() >= BandedArea) {
-        StretchInBands(dest, fill, src, filter, sx, sy, part.Left - left * sx, part.Top - top * sy, op);
+    Rect clip;
+    if (whole && static_cast<std::int64_t>(fill.Width()) * fill.Height() >= BandedArea &&
+        PlainClip(cr, clip)) {
+        const Rect clipped = Intersect(fill, clip);
+        if (!IsEmptyRect(clipped)) {
+            StretchInBands(dest, clipped, src, filter, sx, sy, part.Left - left * sx, part.Top - top * sy,
+                           op);
+        }
         return;
     }
 

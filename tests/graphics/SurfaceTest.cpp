@@ -3,6 +3,7 @@
 
 #include "BitmapBytes.h"
 
+#include <cairo.h>
 #include <gtest/gtest.h>
 #include <vector>
 
@@ -337,6 +338,18 @@ TEST(StretchTest, LargeStretchesHaveNoSeamsAndKeepTheClip)
     }
     // Row y shows source row about y * 1020 / 900.
     EXPECT_NEAR(static_cast<double>(dest->PixelAt(0, 450) >> 8), (450.5 * 1020 / 900) / 4, 1.0);
+
+    // A clip set on the context by other code is kept too, whatever its shape.
+    dest->Clear(White);
+    cairo_t* cr = dest->Context();
+    cairo_save(cr);
+    cairo_arc(cr, 380, 450, 200, 0, 6.3);
+    cairo_clip(cr);
+    Surface::StretchBlit(*dest, {0, 0, 760, 900}, *src, true, {0, 0, 800, 1020});
+    cairo_restore(cr);
+    EXPECT_EQ(dest->PixelAt(10, 10), White);
+    EXPECT_EQ(dest->PixelAt(380, 800), White);
+    EXPECT_NE(dest->PixelAt(380, 450), White);
 }
 
 TEST(SkewTest, TheThreeCornersLandWhereAsked)
