@@ -1,0 +1,90 @@
+// The game state: the six player records, the calendar, whose turn it is, the die, the event being
+// settled, and the program-wide tables of the rules.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string_view>
+
+constexpr std::int32_t PlayerSlots = 6;
+constexpr std::int32_t MaxProperties = 64;
+constexpr std::int32_t MortgageTerm = 28;   // days to pay off a mortgage
+constexpr std::int32_t PlayerNameSize = 16; // 15 characters and a terminating zero
+constexpr std::int32_t PayDay = 4;          // the day whose end pays salaries (Thursday)
+
+// The cell of an owned lot in a player's list of properties.
+struct PropertyEntry
+{
+    std::int32_t X = 0;
+    std::int32_t Y = 0;
+    bool operator==(const PropertyEntry&) const = default;
+};
+
+struct Player
+{
+    std::array<char, PlayerNameSize> Name{}; // zero-terminated
+    std::int32_t State = 0;                  // 0 out of the game, 1 in play, n >= 2 held (misses n - 1 turns)
+    std::int32_t HeldDays = 0;               // days held so far; back in play when it reaches State
+    std::uint8_t Human = 0;                  // 1 human, 0 computer
+    std::int32_t X = 0;                      // cell of the pawn
+    std::int32_t Y = 0;
+    std::int32_t Cash = 0;
+    std::uint8_t Education = 0; // 0 None .. 3 Graduate
+    std::uint8_t Job = 0;       // 0 Unemployed .. 7 Richman
+    std::int32_t Salary = 0;
+    std::int32_t PropertyCount = 0;                        // entries used in Properties
+    std::int32_t MortgageCount = 0;                        // how many of them are mortgaged
+    std::int32_t CardIndex = 0;                            // the property the cards panel shows
+    std::array<PropertyEntry, MaxProperties> Properties{}; // in order of purchase
+
+    std::string_view NameText() const;
+    // Stores name cut to 15 characters.
+    void SetName(std::string_view name);
+    bool operator==(const Player&) const = default;
+};
+
+// What each of the four cells beside the pawn offers (up, right, down, left).
+enum SideEventKind : std::uint8_t
+{
+    SideNothing = 0,
+    SideLotForSale = 1,
+    SideCanBuild = 2,
+    SideRentDue = 3,
+    SidePublicBuilding = 4,
+};
+
+struct GameState
+{
+    bool Running = false;      // a game is in progress
+    std::int32_t Week = 1;     // from 1, no upper limit
+    std::int32_t Day = 1;      // 0 Sunday .. 6 Saturday
+    std::int32_t Current = -1; // whose turn it is; -1 before the first turn
+    std::int32_t Dice = 0;     // the number thrown, then the steps still to walk
+    std::array<Player, PlayerSlots> Players{};
+    std::array<std::uint8_t, 4> SideEvent{};
+    std::int32_t EventAmount = 0; // first argument of the event being settled or shown
+    std::int32_t EventArg = 0;    // second argument
+    // Kept for saved games and the simulator: the throws made since the game began and the
+    // slots that took part at the start (bit i = slot i).
+    std::int32_t Throws = 0;
+    std::uint8_t TakingPart = 0;
+
+    Player& CurrentPlayer() { return Players[static_cast<std::size_t>(Current)]; }
+    const Player& CurrentPlayer() const { return Players[static_cast<std::size_t>(Current)]; }
+    bool HasCurrent() const { return Current >= 0 && Current < PlayerSlots; }
+    // Slots whose State is not 0.
+    std::int32_t PlayersLeft() const;
+    // The lowest slot whose State is not 0, -1 when nobody remains.
+    std::int32_t Winner() const;
+};
+
+// Set-up of the next new game (the new game dialog sets them).
+extern std::array<std::int32_t, PlayerSlots> PlayerInGame; // 1, 1, 1, 0, 0, 0
+extern std::array<std::int32_t, PlayerSlots> PlayerHuman;  // 1, 0, 0, 0, 0, 0
+
+// Base wage of each job, Unemployed to Richman.
+inline constexpr std::array<std::int32_t, 8> Wages{500, 1000, 2000, 3000, 4000, 5000, 6000, 8000};
+// How many jobs the Employment Office can offer at each education level.
+inline constexpr std::array<std::int32_t, 4> JobsByEducation{1, 2, 5, 7};
+// Cash a computer player keeps back when buying or building, by slot.
+inline constexpr std::array<std::int32_t, PlayerSlots> ComputerReserve{1000, 5000, 10000, 2000, 15000, 4000};
