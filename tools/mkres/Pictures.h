@@ -1,0 +1,23 @@
+// Every picture item of res00.dat, made by the drawing code of mkres.
+#pragma once
+
+#include "ArtKit.h"
+
+#include <vector>
+
+namespace Art {
+
+Picture MakeBlank();
+Picture MakeTable0();
+Picture MakeTable1();
+Picture MakeDice();
+// Panel backgrounds, dialog paper and the editor strip.
+std::vector<Picture> MakePanels();
+// Buttons, check box, combo box, icons and player portraits.
+std::vector<Picture> MakeControls();
+Picture MakeMenuBackground();
+
+// All picture items in archive order.
+std::vector<Picture> MakeAllPictures();
+
+} // namespace Art
