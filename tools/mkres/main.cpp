@@ -1,6 +1,10 @@
 // mkres: writes the game's data files into the game folder: res00.dat (pictures and the default
-// board), res01.dat (sounds) and Board1.brd.
+// board), res01.dat (sounds) and Board1.brd; with --contact-sheet it draws every picture on one
+// review sheet instead.
+#include "ContactSheet.h"
 #include "DefaultBoard.h"
+#include "Pictures.h"
+#include "Resources.h"
 #include "board/ArchiveWriter.h"
 
 #include <cstdio>
@@ -10,17 +14,25 @@
 int main(int argc, char** argv)
 {
     std::filesystem::path gameDir = ".";
+    if (argc == 3 && std::string(argv[1]) == "--contact-sheet") {
+        if (!Art::WriteContactSheet(Art::MakeAllPictures(), argv[2])) {
+            std::fprintf(stderr, "mkres: cannot write %s\n", argv[2]);
+            return 1;
+        }
+        return 0;
+    }
     if (argc == 3 && std::string(argv[1]) == "--out") {
         gameDir = argv[2];
     } else if (argc != 1) {
-        std::fprintf(stderr, "usage: mkres [--out GAME_FOLDER]\n");
+        std::fprintf(stderr, "usage: mkres [--out GAME_FOLDER] | mkres --contact-sheet FILE.png\n");
         return 2;
     }
 
     ArchiveWriter res00; // pictures and the default board
     ArchiveWriter res01; // sounds
     std::string error;
-    const bool written = AddDefaultBoard(res00, gameDir, error) &&
+    const bool written = Art::AddPictures(res00, Art::MakeAllPictures(), error) &&
+                         AddDefaultBoard(res00, gameDir, error) && Art::AddSounds(res01, error) &&
                          res00.WriteFile((gameDir / "res00.dat").string(), &error) &&
                          res01.WriteFile((gameDir / "res01.dat").string(), &error);
     if (!written) {
