@@ -64,4 +64,40 @@ cairo_surface_t* PictureSurface(const Picture& picture)
     return s;
 }
 
+bool WritePng(const Picture& picture, const std::string& path)
+{
+    Picture whole = picture;
+    whole.Layout = 0;
+    cairo_surface_t* s = FrameSurface(whole, 0);
+    const bool ok = cairo_surface_write_to_png(s, path.c_str()) == CAIRO_STATUS_SUCCESS;
+    cairo_surface_destroy(s);
+    return ok;
+}
+
+cairo_surface_t* FrameSurface(const Picture& p, int n)
+{
+    const int w = p.Layout == 0 ? p.Width : p.FrameWidth;
+    const int h = p.Layout == 0 ? p.Height : p.FrameHeight;
+    const FramePos o = FrameOrigin(p, n);
+    cairo_surface_t* s = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, w, h);
+    cairo_surface_flush(s);
+    unsigned char* data = cairo_image_surface_get_data(s);
+    const int stride = cairo_image_surface_get_stride(s);
+    for (int y = 0; y < h; ++y) {
+        auto* row = reinterpret_cast<std::uint32_t*>(data + static_cast<std::ptrdiff_t>(y) * stride);
+        for (int x = 0; x < w; ++x) {
+            const int sx = o.X + x;
+            const int sy = o.Y + y;
+            if (sx >= p.Width || sy >= p.Height) {
+                row[x] = 0;
+                continue;
+            }
+            const std::uint32_t v = p.At(sx, sy);
+            row[x] = (p.Transparent && v == 0) ? 0 : (0xFF000000u | v);
+        }
+    }
+    cairo_surface_mark_dirty(s);
+    return s;
+}
+
 } // namespace Art

@@ -16,4 +16,11 @@ std::vector<std::uint8_t> EncodeBitmapFile(const Picture& picture);
 // A cairo RGB surface holding the picture (caller destroys it).
 cairo_surface_t* PictureSurface(const Picture& picture);
 
+// The picture as a PNG file (key-colour pixels of transparent pictures see-through).
+bool WritePng(const Picture& picture, const std::string& path);
+
+// One frame as an ARGB surface in which the key colour of a transparent picture is see-through
+// (caller destroys it). Layout 0 gives the whole picture.
+cairo_surface_t* FrameSurface(const Picture& picture, int n);
+
 } // namespace Art

@@ -33,33 +33,6 @@ double ScaleOf(const Picture& p)
     return p.FrameWidth <= 64 ? 2.0 : 1.0;
 }
 
-// A copy of one frame in which the key colour of a transparent picture is see-through.
-cairo_surface_t* FrameSurface(const Picture& p, int n)
-{
-    const int w = p.Layout == 0 ? p.Width : p.FrameWidth;
-    const int h = p.Layout == 0 ? p.Height : p.FrameHeight;
-    const FramePos o = FrameOrigin(p, n);
-    cairo_surface_t* s = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, w, h);
-    cairo_surface_flush(s);
-    unsigned char* data = cairo_image_surface_get_data(s);
-    const int stride = cairo_image_surface_get_stride(s);
-    for (int y = 0; y < h; ++y) {
-        auto* row = reinterpret_cast<std::uint32_t*>(data + static_cast<std::ptrdiff_t>(y) * stride);
-        for (int x = 0; x < w; ++x) {
-            const int sx = o.X + x;
-            const int sy = o.Y + y;
-            if (sx >= p.Width || sy >= p.Height) {
-                row[x] = 0;
-                continue;
-            }
-            const std::uint32_t v = p.At(sx, sy);
-            row[x] = (p.Transparent && v == 0) ? 0 : (0xFF000000u | v);
-        }
-    }
-    cairo_surface_mark_dirty(s);
-    return s;
-}
-
 void Checker(cairo_t* cr, double x, double y, double w, double h)
 {
     cairo_save(cr);
@@ -85,26 +58,37 @@ bool WriteContactSheet(const std::vector<Picture>& pictures, const std::string& 
     struct Title
     {
         const Picture* P;
+        double X;
         double Y;
     };
     std::vector<Title> titles;
+    // Items are blocks (title above a grid of frames) packed left to right on shelves.
+    double shelfX = Margin;
+    double shelfY = Margin;
+    double shelfHeight = 0;
     double y = Margin;
     for (const Picture& p : pictures) {
-        titles.push_back({&p, y});
-        y += Header;
         const double s = ScaleOf(p);
         const double fw = (p.Layout == 0 ? p.Width : p.FrameWidth) * s;
         const double fh = (p.Layout == 0 ? p.Height : p.FrameHeight) * s;
-        double x = Margin;
-        for (int n = 0; n < p.FrameCount; ++n) {
-            if (x + fw > SheetWidth - Margin && x > Margin) {
-                x = Margin;
-                y += fh + Label + Gap;
-            }
-            placed.push_back({&p, n, x, y + Label, s});
-            x += fw + Gap;
+        const int maxAcross = std::max(1, static_cast<int>((SheetWidth - 2 * Margin + Gap) / (fw + Gap)));
+        const int across = std::min(p.FrameCount, std::min(maxAcross, p.Layout == 1 ? 12 : maxAcross));
+        const int rows = (p.FrameCount + across - 1) / across;
+        const double blockWidth = std::max(across * (fw + Gap), 380.0);
+        const double blockHeight = Header + rows * (fh + Label + Gap);
+        if (shelfX + blockWidth > SheetWidth - Margin && shelfX > Margin) {
+            shelfX = Margin;
+            shelfY += shelfHeight + 12;
+            shelfHeight = 0;
         }
-        y += fh + Label + Gap + 10;
+        titles.push_back({&p, shelfX, shelfY});
+        for (int n = 0; n < p.FrameCount; ++n) {
+            placed.push_back({&p, n, shelfX + (n % across) * (fw + Gap),
+                              shelfY + Header + (n / across) * (fh + Label + Gap) + Label, s});
+        }
+        shelfX += blockWidth + 24;
+        shelfHeight = std::max(shelfHeight, blockHeight);
+        y = shelfY + shelfHeight;
     }
     const int height = static_cast<int>(std::ceil(y + Margin));
     cairo_surface_t* sheet = cairo_image_surface_create(CAIRO_FORMAT_RGB24, SheetWidth, height);
@@ -113,19 +97,19 @@ bool WriteContactSheet(const std::vector<Picture>& pictures, const std::string& 
     cairo_paint(cr);
     for (const Title& t : titles) {
         const Picture& p = *t.P;
-        std::string text = p.Name + "   (" + std::to_string(p.Width) + " x " + std::to_string(p.Height);
+        std::string text = p.Name + "  " + std::to_string(p.Width) + "x" + std::to_string(p.Height);
         if (p.Layout != 0) {
-            text += ", layout " + std::to_string(p.Layout) + ", frames " + std::to_string(p.FrameWidth) + " x " +
+            text += " L" + std::to_string(p.Layout) + " " + std::to_string(p.FrameWidth) + "x" +
                     std::to_string(p.FrameHeight);
         }
-        text += p.Transparent ? ", transparent)" : ")";
+        text += p.Transparent ? " T" : "";
         if (p.StoreAsPcx) {
             text += "  [PCX]";
         }
         TextStyle st;
-        st.Size = 16;
+        st.Size = 14;
         st.Colour = Palette::Ink;
-        DrawTextLeft(cr, text, st, Margin, t.Y + 10);
+        DrawTextLeft(cr, text, st, t.X, t.Y + 10);
     }
     for (const Placed& f : placed) {
         const Picture& p = *f.P;

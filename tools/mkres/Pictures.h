@@ -15,7 +15,8 @@ Picture MakeDice();
 std::vector<Picture> MakePanels();
 // Buttons, check box, combo box, icons and player portraits.
 std::vector<Picture> MakeControls();
-Picture MakeMenuBackground();
+// The city at dusk, drawn from the board's tile sheets.
+Picture MakeMenuBackground(const Picture& table0, const Picture& table1);
 
 // All picture items in archive order.
 std::vector<Picture> MakeAllPictures();

@@ -9,9 +9,12 @@ std::vector<Picture> MakeAllPictures()
     for (Picture& p : MakeControls()) {
         all.push_back(std::move(p));
     }
+    Picture table0 = MakeTable0();
+    Picture table1 = MakeTable1();
+    all.push_back(MakeMenuBackground(table0, table1));
     all.push_back(MakeBlank());
-    all.push_back(MakeTable0());
-    all.push_back(MakeTable1());
+    all.push_back(std::move(table0));
+    all.push_back(std::move(table1));
     all.push_back(MakeDice());
     return all;
 }

@@ -1,10 +1,11 @@
 // mkres: writes the game's data files into the game folder: res00.dat (pictures and the default
 // board), res01.dat (sounds) and Board1.brd; with --contact-sheet it draws every picture on one
-// review sheet instead.
+// review sheet, and with --png it writes each picture as a PNG file.
 #include "ContactSheet.h"
 #include "DefaultBoard.h"
 #include "Pictures.h"
 #include "Resources.h"
+#include "BitmapFile.h"
 #include "board/ArchiveWriter.h"
 
 #include <cstdio>
@@ -21,10 +22,20 @@ int main(int argc, char** argv)
         }
         return 0;
     }
+    if (argc == 3 && std::string(argv[1]) == "--png") {
+        for (const Art::Picture& p : Art::MakeAllPictures()) {
+            const std::string path = (std::filesystem::path(argv[2]) / (p.Name + ".png")).string();
+            if (!Art::WritePng(p, path)) {
+                std::fprintf(stderr, "mkres: cannot write %s\n", path.c_str());
+                return 1;
+            }
+        }
+        return 0;
+    }
     if (argc == 3 && std::string(argv[1]) == "--out") {
         gameDir = argv[2];
     } else if (argc != 1) {
-        std::fprintf(stderr, "usage: mkres [--out GAME_FOLDER] | mkres --contact-sheet FILE.png\n");
+        std::fprintf(stderr, "usage: mkres [--out GAME_FOLDER] | --contact-sheet FILE.png | --png FOLDER\n");
         return 2;
     }
 
