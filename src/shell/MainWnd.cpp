@@ -1,0 +1,289 @@
+// The main window: start-up, the screen-switching state machine on the timer, painting from the
+// back buffer, close and shut-down in their order.
+#include "shell/MainWnd.h"
+
+#include "graphics/Geometry.h"
+#include "graphics/SoundPlayer.h"
+#include "graphics/Surface.h"
+#include "platform/Application.h"
+#include "platform/SdlAudio.h"
+#include "shell/Options.h"
+#include "shell/WinProcedure.h"
+
+#include <cstdlib>
+#include <filesystem>
+#include <sys/utsname.h>
+
+MainMenuProc* MainMenuScreen = nullptr;
+GameProc* GameScreen = nullptr;
+EditorProc* EditorScreen = nullptr;
+std::unique_ptr<class SoundPlayer> SoundPlayer;
+std::string BoardName = "Board1";
+std::unique_ptr<Surface> DialogSkin;
+std::unique_ptr<Surface> DialogButtonSkin;
+std::unique_ptr<Surface> CheckBoxSkin;
+std::unique_ptr<Surface> ComboBoxSkin;
+TCloseDlg* CloseDlg = nullptr;
+TErrorDlg* ErrorDlg = nullptr;
+TAskDlg* AskDlg = nullptr;
+
+namespace {
+
+// Major + minor / 10^(digits of minor) of the kernel release ("6.1.0" gives 6.1).
+double ReadOsVersion()
+{
+    utsname name{};
+    if (uname(&name) != 0)
+        return 0;
+    char* end = nullptr;
+    const long major = std::strtol(name.release, &end, 10);
+    if (end == name.release || *end != '.')
+        return static_cast<double>(major);
+    const char* minorText = end + 1;
+    const long minor = std::strtol(minorText, &end, 10);
+    double scale = 1;
+    for (const char* p = minorText; p < end; ++p)
+        scale *= 10;
+    return static_cast<double>(major) + (end == minorText ? 0.0 : static_cast<double>(minor) / scale);
+}
+
+std::string CurrentFolder()
+{
+    std::error_code ec;
+    std::string dir = std::filesystem::current_path(ec).string();
+    while (dir.size() > 1 && dir.back() == '/')
+        dir.pop_back();
+    return dir;
+}
+
+} // namespace
+
+TMainWnd::TMainWnd(Application& app, ShellFactory factory)
+    : Window(app, BorderStyle::None), Timer(app), Factory(std::move(factory))
+{
+    OsVersion = ReadOsVersion();
+    ScreenState = Starting;
+    App()->OnRestore = [this] { RestoreHandler(); };
+    StartDir = CurrentFolder();
+    App()->InstallCursor(1, HandCursorImage());
+    ::SoundPlayer = std::make_unique<class SoundPlayer>(std::make_unique<SdlAudio>());
+    CurrentScreen = nullptr;
+    SoundEffects = 1;
+    AutoMove = 1;
+    InitialCash = 100000;
+    BoardName = "Board1";
+    Timer.OnTimer = [this] { TimerTimer(); };
+    FormCreate();
+}
+
+TMainWnd::~TMainWnd()
+{
+    FormDestroy();
+}
+
+void TMainWnd::FormCreate()
+{
+    ScreenSize = App()->DisplaySize();
+    BackBuffer = Surface::CreateCanvas(nullptr, ScreenSize.Width, ScreenSize.Height);
+    Scratch = Surface::CreateCanvas(nullptr, 192, 128);
+    Timer.SetInterval(40);
+    Timer.SetEnabled(true);
+}
+
+void TMainWnd::FormActivate()
+{
+    // Start-up work, once: the platform reports activation again after every focus gain.
+    if (Activated)
+        return;
+    Activated = true;
+    DialogSkin = std::make_unique<Surface>();
+    DialogSkin->LoadImage(0, 0, "BDialog", "res00.dat", false, 0);
+    DialogButtonSkin = std::make_unique<Surface>();
+    DialogButtonSkin->LoadImage(3, 128, "DlgButton", "res00.dat", true, 48);
+    CheckBoxSkin = std::make_unique<Surface>();
+    CheckBoxSkin->LoadImage(3, 32, "CheckBox", "res00.dat", true, 32);
+    ComboBoxSkin = std::make_unique<Surface>();
+    ComboBoxSkin->LoadImage(3, 192, "ComboBox", "res00.dat", true, 32);
+    if (Factory.CloseDialog) {
+        auto made = Factory.CloseDialog(*this);
+        CloseDlg = made.Object;
+        CloseDlgOwner = std::move(made.Owner);
+    }
+    if (Factory.ErrorDialog) {
+        auto made = Factory.ErrorDialog(*this);
+        ErrorDlg = made.Object;
+        ErrorDlgOwner = std::move(made.Owner);
+    }
+    if (Factory.AskDialog) {
+        auto made = Factory.AskDialog(*this);
+        AskDlg = made.Object;
+        AskDlgOwner = std::move(made.Owner);
+    }
+    ScreenState = Ready;
+}
+
+void TMainWnd::FormResize()
+{
+    BackBuffer = Surface::CreateCanvas(nullptr, Width(), Height());
+    ScreenSize = App()->DisplaySize();
+    // The new back buffer is empty: let the current screen draw itself again.
+    if (CurrentScreen != nullptr && CurrentScreen->Visible())
+        CurrentScreen->Redraw();
+}
+
+void TMainWnd::FormPaint()
+{
+    if (BackBuffer == nullptr)
+        return;
+    const Rect clip = PaintClip();
+    CopyToCanvas(*BackBuffer, clip, clip.Left, clip.Top);
+}
+
+bool TMainWnd::FormKeyDown(KeyCode key, ShiftState)
+{
+    if (key != Key::Escape)
+        return false;
+    App()->Terminate();
+    return true;
+}
+
+bool TMainWnd::FormCloseQuery()
+{
+    if (CurrentScreen == nullptr || CloseDlgOwner == nullptr)
+        return true;
+    return CloseDlgOwner->ShowModal() == ModalResult::Yes;
+}
+
+void TMainWnd::FormDestroy()
+{
+    Timer.SetEnabled(false);
+    // The help page opens in the desktop's browser, whose windows are the user's: nothing to close.
+    ::SoundPlayer.reset();
+    DestroyScreen(MainMenuOwner);
+    MainMenuScreen = nullptr;
+    DestroyScreen(GameOwner);
+    GameScreen = nullptr;
+    DestroyScreen(EditorOwner);
+    EditorScreen = nullptr;
+    CurrentScreen = nullptr;
+    DialogSkin.reset();
+    DialogButtonSkin.reset();
+    CheckBoxSkin.reset();
+    ComboBoxSkin.reset();
+    CloseDlgOwner.reset();
+    CloseDlg = nullptr;
+    ErrorDlgOwner.reset();
+    ErrorDlg = nullptr;
+    AskDlgOwner.reset();
+    AskDlg = nullptr;
+    BackBuffer.reset();
+    Scratch.reset();
+    if (App() != nullptr && App()->MainWindow() == this)
+        App()->OnRestore = nullptr;
+}
+
+void TMainWnd::RestoreHandler()
+{
+    Suspended = false;
+    if (CurrentScreen != nullptr)
+        CurrentScreen->SyncMouseCapture();
+}
+
+void TMainWnd::TimerTimer()
+{
+    if (Suspended)
+        return;
+    if (RequestedState != 0 && ScreenState != Starting) {
+        if (RequestedState != ScreenState)
+            ApplyRequest();
+        else
+            RequestedState = 0; // the screen asked for is already shown
+    }
+    switch (ScreenState) {
+    case Starting:
+        break;
+    case Ready:
+        RequestedState = InMainMenu;
+        break;
+    default:
+        if (CurrentScreen != nullptr && !CurrentScreen->Busy)
+            CurrentScreen->Tick();
+        break;
+    }
+}
+
+void TMainWnd::ApplyRequest()
+{
+    const int request = RequestedState;
+    switch (request) {
+    case InMainMenu:
+        if (ScreenState == Ready) {
+            CreateGameAndMainMenu();
+        } else if (ScreenState == InGame) {
+            if (MainMenuScreen != nullptr && Factory.UpdateMainMenuButtons)
+                Factory.UpdateMainMenuButtons(*MainMenuScreen);
+        } else if (ScreenState == InEditor) {
+            DestroyScreen(EditorOwner);
+            EditorScreen = nullptr;
+            CurrentScreen = nullptr;
+            CreateGameAndMainMenu();
+        }
+        if (MainMenuOwner == nullptr) {
+            RequestedState = 0;
+            return;
+        }
+        MainMenuOwner->Activate();
+        break;
+    case InGame:
+        if (GameOwner == nullptr) {
+            RequestedState = 0;
+            return;
+        }
+        GameOwner->Activate();
+        break;
+    case InEditor:
+        DestroyScreen(MainMenuOwner);
+        MainMenuScreen = nullptr;
+        DestroyScreen(GameOwner);
+        GameScreen = nullptr;
+        CurrentScreen = nullptr;
+        if (Factory.Editor) {
+            auto made = Factory.Editor(*this);
+            EditorScreen = made.Object;
+            EditorOwner = std::move(made.Owner);
+        }
+        if (EditorOwner != nullptr)
+            EditorOwner->Activate();
+        break;
+    default:
+        // Not a screen: dropped.
+        RequestedState = 0;
+        return;
+    }
+    ScreenState = request;
+    RequestedState = 0;
+}
+
+void TMainWnd::CreateGameAndMainMenu()
+{
+    if (Factory.Game) {
+        auto made = Factory.Game(*this);
+        GameScreen = made.Object;
+        GameOwner = std::move(made.Owner);
+    }
+    if (Factory.MainMenu) {
+        auto made = Factory.MainMenu(*this);
+        MainMenuScreen = made.Object;
+        MainMenuOwner = std::move(made.Owner);
+    }
+}
+
+void TMainWnd::DestroyScreen(std::unique_ptr<TWinProcedure>& owner)
+{
+    // Cleared before the object goes, so that nothing reached from its destructor finds it. A screen
+    // that is not current still leaves (its Leave tolerates images already freed).
+    std::unique_ptr<TWinProcedure> screen = std::move(owner);
+    if (screen != nullptr)
+        screen->Leave();
+    screen.reset();
+}

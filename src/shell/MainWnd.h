@@ -1,0 +1,128 @@
+// TMainWnd: the main window. It owns the back buffer, the 40 ms timer, the shared skins, the shell
+// dialogs, the sound player and the three screens, and switches screens on its timer ticks. Also the
+// program-wide values of the shell.
+#pragma once
+
+#include "platform/Timer.h"
+#include "platform/Window.h"
+
+#include <functional>
+#include <memory>
+#include <string>
+
+class EditorProc;
+class GameProc;
+class MainMenuProc;
+class SoundPlayer;
+class Surface;
+class TAskDlg;
+class TCloseDlg;
+class TErrorDlg;
+class TMainWnd;
+class TWinProcedure;
+
+// A new object of a layer above the shell: its typed pointer for the program-wide value and the
+// owning pointer the main window keeps.
+template <class T, class Base> struct Made
+{
+    T* Object = nullptr;
+    std::unique_ptr<Base> Owner;
+};
+
+// Makes a T with the main window as its owner; for ShellFactory, where T is a complete type.
+template <class T, class Base> Made<T, Base> MakeOwned(TMainWnd& owner)
+{
+    auto object = std::make_unique<T>(owner);
+    T* typed = object.get();
+    return Made<T, Base>{typed, std::move(object)};
+}
+
+// How the main window builds what it owns from the layers above the shell (given by the program's
+// entry). UpdateMainMenuButtons is called when the main menu comes back from the game.
+struct ShellFactory
+{
+    std::function<Made<MainMenuProc, TWinProcedure>(TMainWnd&)> MainMenu;
+    std::function<Made<GameProc, TWinProcedure>(TMainWnd&)> Game;
+    std::function<Made<EditorProc, TWinProcedure>(TMainWnd&)> Editor;
+    std::function<void(MainMenuProc&)> UpdateMainMenuButtons;
+    std::function<Made<TCloseDlg, Window>(TMainWnd&)> CloseDialog;
+    std::function<Made<TErrorDlg, Window>(TMainWnd&)> ErrorDialog;
+    std::function<Made<TAskDlg, Window>(TMainWnd&)> AskDialog;
+};
+
+class TMainWnd : public Window
+{
+    CONTROL_CLASS(TMainWnd, Window);
+    // Screen states.
+    static constexpr int Starting = 0;
+    static constexpr int Ready = 1;
+    static constexpr int InMainMenu = 4;
+    static constexpr int InGame = 5;
+    static constexpr int InEditor = 6;
+
+    TMainWnd(Application& app, ShellFactory factory);
+    ~TMainWnd() override;
+
+    ::Timer Timer;
+    // Set by the game's Minimize command together with Application::Minimize; ticks do nothing
+    // until the application is restored.
+    bool Suspended = false;
+    int ScreenState = Starting;
+    // 0, or the screen state (4, 5, 6) wanted; applied on the next tick.
+    int RequestedState = 0;
+    double OsVersion = 0;
+    // The current folder at start-up, without a trailing separator.
+    std::string StartDir;
+    // The window's back buffer (client size) that screens and panels draw into.
+    std::unique_ptr<Surface> BackBuffer;
+    // 192 x 128 scratch canvas for composing sprite buttons.
+    std::unique_ptr<Surface> Scratch;
+
+    void TimerTimer();
+    void FormCreate();
+    void FormActivate();
+    void FormResize();
+    void FormPaint();
+    bool FormKeyDown(KeyCode key, ShiftState shift);
+    bool FormCloseQuery();
+    void FormDestroy();
+
+    void OnActivate() override { FormActivate(); }
+    void OnResize() override { FormResize(); }
+    void Paint() override { FormPaint(); }
+    bool OnKeyDown(KeyCode key, ShiftState shift) override { return FormKeyDown(key, shift); }
+    bool OnCloseQuery() override { return FormCloseQuery(); }
+
+private:
+    void ApplyRequest();
+    void CreateGameAndMainMenu();
+    void DestroyScreen(std::unique_ptr<TWinProcedure>& owner);
+    void RestoreHandler();
+
+    ShellFactory Factory;
+    bool Activated = false;
+    std::unique_ptr<TWinProcedure> MainMenuOwner;
+    std::unique_ptr<TWinProcedure> GameOwner;
+    std::unique_ptr<TWinProcedure> EditorOwner;
+    std::unique_ptr<Window> CloseDlgOwner;
+    std::unique_ptr<Window> ErrorDlgOwner;
+    std::unique_ptr<Window> AskDlgOwner;
+};
+
+// Program-wide values (alive from the main window's creation to its destruction).
+extern MainMenuProc* MainMenuScreen;
+extern GameProc* GameScreen;
+extern EditorProc* EditorScreen;
+// The sound player (the name of the object; its class is class SoundPlayer).
+extern std::unique_ptr<SoundPlayer> SoundPlayer;
+// Name (without extension) of the board chosen for the next game.
+extern std::string BoardName;
+// Shared skins: dialog background, dialog button, check box and combo box frame strips.
+extern std::unique_ptr<Surface> DialogSkin;
+extern std::unique_ptr<Surface> DialogButtonSkin;
+extern std::unique_ptr<Surface> CheckBoxSkin;
+extern std::unique_ptr<Surface> ComboBoxSkin;
+// The shell dialogs: exit question, error report, yes/no question.
+extern TCloseDlg* CloseDlg;
+extern TErrorDlg* ErrorDlg;
+extern TAskDlg* AskDlg;

@@ -1,0 +1,155 @@
+// The program headless as the entry point builds it: screens and shell dialogs shown at two screen
+// sizes, the exit question answered by its keys.
+#include "editor/EditorProc.h"
+#include "game/GameProc.h"
+#include "menu/MainMenuProc.h"
+#include "menu/ShellDialogs.h"
+#include "platform/Application.h"
+#include "platform/TestHooks.h"
+#include "shell/MainWnd.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+struct Size
+{
+    std::int32_t Width;
+    std::int32_t Height;
+};
+
+class ProgramTest : public ::testing::TestWithParam<Size>
+{
+protected:
+    void SetUp() override
+    {
+        App = std::make_unique<Application>();
+        App->SetTitle("Tarnhollow 3.0");
+        TestHooks::ForceScreenSize(*App, GetParam().Width, GetParam().Height);
+        TestHooks::SetManualTimers(*App, true);
+        ShellFactory factory;
+        factory.MainMenu = MakeOwned<MainMenuProc, TWinProcedure>;
+        factory.Game = MakeOwned<GameProc, TWinProcedure>;
+        factory.Editor = MakeOwned<EditorProc, TWinProcedure>;
+        factory.UpdateMainMenuButtons = [](MainMenuProc& menu) { menu.UpdateButtons(); };
+        factory.CloseDialog = MakeOwned<TCloseDlg, Window>;
+        factory.ErrorDialog = MakeOwned<TErrorDlg, Window>;
+        factory.AskDialog = MakeOwned<TAskDlg, Window>;
+        Main = std::make_unique<TMainWnd>(*App, std::move(factory));
+        App->SetMainWindow(Main.get());
+        Main->Show();
+        Pump();
+        Tick();
+        Tick();
+    }
+    void TearDown() override
+    {
+        Main.reset();
+        App.reset();
+    }
+    void Pump() { TestHooks::Pump(*App); }
+    void Tick()
+    {
+        TestHooks::FireTimer(*App);
+        Pump();
+    }
+    // Counts the pixels of a colour other than black in a band across the screen's middle.
+    int LitPixelsAcrossTheMiddle()
+    {
+        int lit = 0;
+        const std::int32_t y0 = GetParam().Height * 45 / 100;
+        const std::int32_t y1 = GetParam().Height * 55 / 100;
+        for (std::int32_t y = y0; y < y1; y += 2) {
+            for (std::int32_t x = 0; x < GetParam().Width; x += 2)
+                lit += TestHooks::ScreenPixel(*App, x, y) != 0 ? 1 : 0;
+        }
+        return lit;
+    }
+
+    std::unique_ptr<Application> App;
+    std::unique_ptr<TMainWnd> Main;
+};
+
+} // namespace
+
+TEST_P(ProgramTest, EachScreenFillsTheScreenAndDrawsItself)
+{
+    ASSERT_EQ(Main->ScreenState, TMainWnd::InMainMenu);
+    EXPECT_EQ(static_cast<TWinProcedure*>(MainMenuScreen), CurrentScreen);
+    EXPECT_EQ(CurrentScreen->BoundsRect(), (Rect{0, 0, GetParam().Width, GetParam().Height}));
+    EXPECT_EQ(TestHooks::ScreenPixel(*App, 5, 5), 0u);
+    EXPECT_GT(LitPixelsAcrossTheMiddle(), 50); // the title
+
+    Main->RequestedState = TMainWnd::InGame;
+    Tick();
+    EXPECT_EQ(static_cast<TWinProcedure*>(GameScreen), CurrentScreen);
+    EXPECT_EQ(LitPixelsAcrossTheMiddle(), 0);
+
+    Main->RequestedState = TMainWnd::InEditor;
+    Tick();
+    EXPECT_EQ(static_cast<TWinProcedure*>(EditorScreen), CurrentScreen);
+    EXPECT_EQ(GameScreen, nullptr);
+    EXPECT_GT(LitPixelsAcrossTheMiddle(), 20); // its name
+
+    Main->RequestedState = TMainWnd::InMainMenu;
+    Tick();
+    EXPECT_EQ(static_cast<TWinProcedure*>(MainMenuScreen), CurrentScreen);
+    EXPECT_NE(GameScreen, nullptr);
+}
+
+TEST_P(ProgramTest, EscapeOnTheMainMenuAsksAndNoKeepsTheProgramRunningWhileYesEndsIt)
+{
+    std::vector<char> answers{'N', 'Y'};
+    int shown = 0;
+    TestHooks::SetModalHook(*App, [&](Window& w) {
+        ASSERT_EQ(&w, static_cast<Window*>(CloseDlg));
+        EXPECT_TRUE(CurrentScreen->Busy);
+        if (++shown % 2 == 0)
+            return; // let one turn draw it
+        // Placed by its fractions, framed, and drawn over the black screen.
+        const Rect client = ScreenRect(MakeRelRect(0.39f, 0.44f, 0.22f, 0.12f));
+        EXPECT_EQ(w.BoundsRect(), client);
+        EXPECT_NE(TestHooks::ScreenPixel(*App, client.Left + 2, client.Top + 2), 0u);
+        EXPECT_NE(TestHooks::ScreenPixel(*App, client.Left + 2, w.OuterRect().Top + 2), 0u);
+        TestHooks::Key(*App, static_cast<KeyCode>(answers.front()));
+        answers.erase(answers.begin());
+    });
+    TestHooks::Key(*App, Key::Escape);
+    Pump();
+    EXPECT_FALSE(App->Terminated());
+    EXPECT_FALSE(CurrentScreen->Busy);
+    EXPECT_EQ(TestHooks::ScreenPixel(*App, GetParam().Width * 40 / 100, GetParam().Height * 445 / 1000), 0u);
+    TestHooks::Key(*App, Key::Escape);
+    Pump();
+    EXPECT_TRUE(App->Terminated());
+    EXPECT_TRUE(answers.empty());
+}
+
+TEST_P(ProgramTest, TheErrorAndQuestionDialogsShowTheirTextAndAnswer)
+{
+    std::string seen;
+    TestHooks::SetModalHook(*App, [&](Window& w) {
+        seen = std::string(w.ClassName());
+        const Rect client = w.BoundsRect();
+        EXPECT_NE(TestHooks::ScreenPixel(*App, client.Left + 1, client.Top + 1), 0u);
+        w.ModalResult = w.ClassName() == "TAskDlg" ? ModalResult::No : ModalResult::Ok;
+    });
+    ErrorDlg->ShowError("The board cannot be saved.");
+    EXPECT_EQ(seen, "TErrorDlg");
+    EXPECT_EQ(ErrorDlg->Message, "The board cannot be saved.");
+    EXPECT_EQ(AskDlg->Ask("Replace it?"), ModalResult::No);
+    EXPECT_EQ(seen, "TAskDlg");
+    // The close box of the question answers Cancel.
+    TestHooks::SetModalHook(*App, [&](Window& w) {
+        const Rect outer = w.OuterRect();
+        TestHooks::Click(*App, outer.Right - w.FrameWidth() - w.CaptionHeight() / 2,
+                         outer.Top + w.FrameWidth() + w.CaptionHeight() / 2);
+    });
+    EXPECT_EQ(AskDlg->Ask("Replace it?"), ModalResult::Cancel);
+}
+
+INSTANTIATE_TEST_SUITE_P(ScreenSizes, ProgramTest, ::testing::Values(Size{1024, 768}, Size{1920, 1080}),
+                         [](const ::testing::TestParamInfo<Size>& info) {
+                             return std::to_string(info.param.Width) + "x" +
+                                    std::to_string(info.param.Height);
+                         });
