@@ -40,7 +40,8 @@ bool ReadLayout(std::span<const std::uint8_t> bytes, BitmapLayout& out)
     if (bytes.size() < DirectRowsAt || bytes[0] != 'B' || bytes[1] != 'M') {
         return false;
     }
-    if (U32(bytes, FileHeaderSize) < InfoHeaderSize) {
+    // Rows are read at fixed places, which only the plain 40-byte info header agrees with.
+    if (U32(bytes, FileHeaderSize) != InfoHeaderSize) {
         return false;
     }
     const auto width = static_cast<std::int32_t>(U32(bytes, 18));

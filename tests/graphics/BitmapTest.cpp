@@ -110,6 +110,7 @@ TEST(BitmapTest, ImpossibleHeadersGiveAnEmptyImageThatDrawsNothing)
     const Case cases[] = {
         {"not BM", 0, 'X', false},
         {"short info header", 14, 12, true},
+        {"newer info header", 14, 124, true},
         {"zero width", 18, 0, true},
         {"negative width", 18, static_cast<std::uint32_t>(-4), true},
         {"zero height", 22, 0, true},
