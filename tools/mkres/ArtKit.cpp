@@ -640,6 +640,7 @@ double DrawText(cairo_t* cr, const std::string& text, const TextStyle& style, do
     cairo_move_to(cr, cx - logical.width / 2.0, cy - (ink.y + ink.height / 2.0));
     pango_cairo_show_layout(cr, layout);
     g_object_unref(layout);
+    cairo_new_path(cr); // no current point left behind for the next shape
     return logical.width;
 }
 
@@ -653,6 +654,7 @@ double DrawTextLeft(cairo_t* cr, const std::string& text, const TextStyle& style
     cairo_move_to(cr, x, cy - (ink.y + ink.height / 2.0));
     pango_cairo_show_layout(cr, layout);
     g_object_unref(layout);
+    cairo_new_path(cr); // no current point left behind for the next shape
     return logical.width;
 }
 

@@ -260,12 +260,12 @@ void Treasury(cairo_t* cr)
     iso.ShadowRect(0.14, 0.14, 0.88, 0.88, 0.08);
     iso.Box(0.12, 0.12, 0.9, 0.9, 0, 2.5, StoneDark, Stone);
     iso.Box(0.16, 0.16, 0.86, 0.92, 2.5, 2.5, StoneDark, Lighter(Stone, 0.1));
-    iso.Box(0.22, 0.2, 0.8, 0.74, 5, 20, Stone, Stone);
+    iso.Box(0.24, 0.22, 0.8, 0.74, 5, 20, Stone, Stone);
     iso.WindowsR(0.8, 0.24, 0.72, 5, 25, 3, 2, Window, 0.4);
     iso.QuadL(0.74, 0.44, 0.58, 5, 17, WalnutDark, true);
     Columns(iso, 0.85, 0.22, 0.8, 5, 5, 19);
-    iso.Box(0.2, 0.18, 0.82, 0.88, 24, 4, StoneDark, Lighter(Stone, 0.15));
-    iso.GableRoof(0.2, 0.18, 0.82, 0.88, 28, 11, false, FromBytes(140, 150, 150), Stone);
+    iso.Box(0.22, 0.2, 0.82, 0.88, 24, 4, StoneDark, Lighter(Stone, 0.15));
+    iso.GableRoof(0.22, 0.2, 0.82, 0.88, 28, 11, false, FromBytes(140, 150, 150), Stone);
     // Gold dollar emblem in the pediment.
     const double ex = iso.Sx(0.51, 0.88);
     const double ey = iso.Sy(0.51, 0.88, 32.5);
@@ -300,14 +300,14 @@ void EmploymentOffice(cairo_t* cr)
     Iso iso(cr, Top);
     Path(iso, 0.3, 0.7, 0.9, 0.95);
     Path(iso, 0.45, 0.6, 0.62, 1.0);
-    iso.ShadowRect(0.2, 0.2, 0.82, 0.7, 0.1);
+    iso.ShadowRect(0.22, 0.24, 0.82, 0.7, 0.1);
     const Rgb wall = FromBytes(214, 170, 120);
-    iso.Box(0.2, 0.2, 0.82, 0.7, 0, 30, wall, Concrete);
-    iso.WindowsL(0.7, 0.22, 0.8, 8, 30, 5, 3, Window);
-    iso.WindowsR(0.82, 0.22, 0.68, 8, 30, 4, 3, Window);
+    iso.Box(0.22, 0.24, 0.82, 0.7, 0, 29, wall, Concrete);
+    iso.WindowsL(0.7, 0.24, 0.8, 8, 29, 5, 3, Window);
+    iso.WindowsR(0.82, 0.26, 0.68, 8, 29, 4, 3, Window);
     iso.QuadL(0.7, 0.22, 0.82, 0, 8, Darker(wall, 0.12));
     iso.QuadL(0.7, 0.45, 0.57, 0, 7, GlassDark, true);
-    iso.Box(0.24, 0.24, 0.5, 0.45, 30, 4, ConcreteDark, Concrete);
+    iso.Box(0.4, 0.34, 0.6, 0.5, 29, 4, ConcreteDark, Concrete);
     // Sign board over the door with a briefcase.
     iso.Box(0.36, 0.72, 0.68, 0.75, 9, 10, FromBytes(250, 246, 236), Concrete);
     cairo_save(cr);
@@ -329,10 +329,10 @@ void University(cairo_t* cr)
     cairo_fill(cr);
     const Rgb brick = Brick;
     const Rgb roof = FromBytes(86, 92, 104);
-    iso.Box(0.08, 0.08, 0.34, 0.62, 0, 17, brick, roof);
-    iso.GableRoof(0.08, 0.08, 0.34, 0.62, 17, 9, false, roof, brick);
-    iso.WindowsL(0.62, 0.1, 0.32, 2, 17, 2, 2, WindowLit, 0.45);
-    iso.WindowsR(0.34, 0.1, 0.6, 2, 17, 4, 2, WindowLit, 0.45);
+    iso.Box(0.1, 0.14, 0.34, 0.62, 0, 17, brick, roof);
+    iso.GableRoof(0.1, 0.14, 0.34, 0.62, 17, 8, false, roof, brick);
+    iso.WindowsL(0.62, 0.12, 0.32, 2, 17, 2, 2, WindowLit, 0.45);
+    iso.WindowsR(0.34, 0.16, 0.6, 2, 17, 4, 2, WindowLit, 0.45);
     iso.Box(0.34, 0.08, 0.92, 0.3, 0, 17, brick, roof);
     iso.GableRoof(0.34, 0.08, 0.92, 0.3, 17, 8, true, roof, brick);
     iso.WindowsL(0.3, 0.36, 0.9, 2, 17, 5, 2, WindowLit, 0.45);
@@ -401,13 +401,13 @@ void PoliceStation(cairo_t* cr)
     Lot(cr, Ground::Pavement);
     Iso iso(cr, Top);
     const Rgb wall = FromBytes(170, 190, 216);
-    iso.ShadowRect(0.18, 0.16, 0.8, 0.66, 0.1);
-    iso.Box(0.18, 0.16, 0.8, 0.66, 0, 24, wall, Concrete);
-    iso.WindowsL(0.66, 0.2, 0.78, 2, 24, 5, 2, Window);
-    iso.WindowsR(0.8, 0.18, 0.64, 2, 24, 4, 2, Window);
-    iso.QuadL(0.66, 0.18, 0.8, 24, 28, PoliceBlue, true);
-    iso.QuadR(0.8, 0.16, 0.66, 24, 28, Darker(PoliceBlue, 0.3), true);
-    iso.GroundRect(0.18, 0.16, 0.8, 0.66, 28);
+    iso.ShadowRect(0.2, 0.22, 0.8, 0.66, 0.1);
+    iso.Box(0.2, 0.22, 0.8, 0.66, 0, 24, wall, Concrete);
+    iso.WindowsL(0.66, 0.22, 0.78, 2, 24, 5, 2, Window);
+    iso.WindowsR(0.8, 0.24, 0.64, 2, 24, 4, 2, Window);
+    iso.QuadL(0.66, 0.2, 0.8, 24, 28, PoliceBlue, true);
+    iso.QuadR(0.8, 0.22, 0.66, 24, 28, Darker(PoliceBlue, 0.3), true);
+    iso.GroundRect(0.2, 0.22, 0.8, 0.66, 28);
     FillStroke(cr, ConcreteDark);
     iso.QuadL(0.66, 0.42, 0.56, 0, 11, GlassDark, true);
     // Badge over the door and the blue lamp beside it.
@@ -453,13 +453,13 @@ void Prison(cairo_t* cr)
     SetColour(cr, Lighter(Concrete, 0.35));
     cairo_set_line_width(cr, 0.8);
     cairo_stroke(cr);
-    // Watchtower at the back corner.
-    iso.Box(0.06, 0.06, 0.18, 0.18, 12, 16, wall, wall);
-    iso.Box(0.04, 0.04, 0.2, 0.2, 28, 5, FromBytes(90, 90, 96), FromBytes(90, 90, 96));
-    iso.HipRoof(0.04, 0.04, 0.2, 0.2, 33, 5, FromBytes(110, 60, 50));
-    // Front walls with the gate.
+    // Front walls with the gate, and a watchtower on the left corner.
     iso.Box(0.88, 0.12, 0.94, 0.94, 0, 12, wall, Lighter(wall, 0.2));
-    iso.Box(0.12, 0.88, 0.4, 0.94, 0, 12, wall, Lighter(wall, 0.2));
+    iso.Box(0.06, 0.8, 0.18, 0.94, 0, 28, wall, wall);
+    iso.WindowsL(0.94, 0.07, 0.17, 20, 27, 1, 1, FromBytes(250, 230, 150), 0.7);
+    iso.Box(0.04, 0.78, 0.2, 0.96, 28, 4, FromBytes(90, 90, 96), FromBytes(90, 90, 96));
+    iso.HipRoof(0.04, 0.78, 0.2, 0.96, 32, 6, FromBytes(110, 60, 50));
+    iso.Box(0.18, 0.88, 0.4, 0.94, 0, 12, wall, Lighter(wall, 0.2));
     iso.Box(0.6, 0.88, 0.88, 0.94, 0, 12, wall, Lighter(wall, 0.2));
     iso.QuadL(0.94, 0.4, 0.6, 0, 10, FromBytes(70, 70, 76), true);
     for (int k = 1; k < 7; ++k) {
@@ -485,11 +485,11 @@ void Hospital(cairo_t* cr)
     Lot(cr, Ground::Grass);
     Iso iso(cr, Top);
     Path(iso, 0.2, 0.7, 0.95, 0.9);
-    iso.ShadowRect(0.16, 0.16, 0.82, 0.68, 0.1);
-    iso.Box(0.16, 0.16, 0.82, 0.68, 0, 28, WhiteWall, Lighter(Concrete, 0.3));
-    iso.WindowsL(0.68, 0.18, 0.8, 3, 28, 6, 3, FromBytes(120, 170, 210), 0.6);
-    iso.WindowsR(0.82, 0.18, 0.66, 3, 28, 5, 3, FromBytes(120, 170, 210), 0.6);
-    iso.QuadL(0.68, 0.16, 0.82, 26, 28, CrossRed);
+    iso.ShadowRect(0.2, 0.22, 0.82, 0.68, 0.1);
+    iso.Box(0.2, 0.22, 0.82, 0.68, 0, 28, WhiteWall, Lighter(Concrete, 0.3));
+    iso.WindowsL(0.68, 0.22, 0.8, 3, 28, 6, 3, FromBytes(120, 170, 210), 0.6);
+    iso.WindowsR(0.82, 0.24, 0.66, 3, 28, 4, 3, FromBytes(120, 170, 210), 0.6);
+    iso.QuadL(0.68, 0.2, 0.82, 26, 28, CrossRed);
     // Red cross on the roof and over the entrance.
     cairo_save(cr);
     iso.GroundMatrix(28);
@@ -828,13 +828,16 @@ void Apartment(cairo_t* cr, int p)
     iso.Box(0.28, 0.26, 0.82, 0.74, 0, h, Plaster, Concrete);
     iso.WindowsL(0.74, 0.3, 0.8, 2, h, 4, 4, Window, 0.5);
     iso.WindowsR(0.82, 0.28, 0.72, 2, h, 4, 4, Window, 0.5);
-    // Balconies in the owner's colour on every floor.
+    // Balcony bands in the owner's colour under every upper floor.
     for (int f = 1; f < 4; ++f) {
-        const double z = 2 + f * h / 4 - 2;
-        for (int k = 0; k < 4; ++k) {
-            const double a = 0.3 + k * 0.125 + 0.02;
-            iso.Box(a, 0.74, a + 0.085, 0.78, z, 2.2, c, Lighter(c, 0.3));
-        }
+        const double z = f * h / 4 + 0.5;
+        iso.MoveTo(0.28, 0.74, z);
+        iso.LineTo(0.82, 0.74, z);
+        iso.LineTo(0.82, 0.79, z - 1);
+        iso.LineTo(0.28, 0.79, z - 1);
+        cairo_close_path(cr);
+        FillStroke(cr, Lighter(c, 0.25), Darker(c, 0.5), 0.8);
+        iso.QuadL(0.79, 0.28, 0.82, z - 3.2, z - 1, c, true);
     }
     iso.QuadL(0.74, 0.28, 0.82, h - 3, h, c);
     iso.QuadR(0.82, 0.26, 0.74, h - 3, h, Darker(c, 0.3));
@@ -1042,10 +1045,10 @@ void Hotel(cairo_t* cr, int p)
     const double ty0 = 0.34;
     const double tx1 = 0.8;
     const double ty1 = 0.72;
-    const double h = 46;
-    iso.Box(tx0, ty0, tx1, ty1, 9, h - 9, Plaster, Plaster);
-    iso.WindowsL(ty1, tx0 + 0.01, tx1 - 0.01, 10, h - 2, 4, 8, WindowLit, 0.5);
-    iso.WindowsR(tx1, ty0 + 0.01, ty1 - 0.01, 10, h - 2, 5, 8, Window, 0.5);
+    const double h = 41;
+    iso.Box(tx0, ty0, tx1, ty1, 9, h - 9, Plaster, Lighter(Concrete, 0.25));
+    iso.WindowsL(ty1, tx0 + 0.04, tx1 - 0.01, 10, h - 2, 4, 7, FromBytes(214, 150, 64), 0.5);
+    iso.WindowsR(tx1, ty0 + 0.01, ty1 - 0.04, 10, h - 2, 5, 7, Window, 0.5);
     // Corner stripes in the owner's colour and a gold cornice.
     iso.QuadL(ty1, tx0, tx0 + 0.03, 9, h, c);
     iso.QuadR(tx1, ty1 - 0.03, ty1, 9, h, Darker(c, 0.25));

@@ -63,8 +63,16 @@ City Plan()
     return c;
 }
 
-void DrawCity(cairo_t* cr, const Picture& table0, const Picture& table1, int width, int height)
+struct Lamp
 {
+    double X;
+    double Y;
+};
+
+// Draws the city and returns where its street lamps stand (on junctions).
+std::vector<Lamp> DrawCity(cairo_t* cr, const Picture& table0, const Picture& table1, int width, int height)
+{
+    std::vector<Lamp> lamps;
     const City city = Plan();
     std::vector<cairo_surface_t*> ground(32);
     std::vector<cairo_surface_t*> tall(72);
@@ -91,6 +99,9 @@ void DrawCity(cairo_t* cr, const Picture& table0, const Picture& table1, int wid
             if (x < 0 || y < 0 || x >= MapSize || y >= MapSize) {
                 continue;
             }
+            if (city.Kind[y][x] == 1 && city.Frame[y][x] >= 15) {
+                lamps.push_back({static_cast<double>(px), static_cast<double>(py)});
+            }
             if (city.Kind[y][x] == 2) {
                 cairo_set_source_surface(cr, tall[static_cast<std::size_t>(city.Frame[y][x])], left, top - 9);
             } else {
@@ -113,9 +124,10 @@ void DrawCity(cairo_t* cr, const Picture& table0, const Picture& table1, int wid
     for (cairo_surface_t* s : tall) {
         cairo_surface_destroy(s);
     }
+    return lamps;
 }
 
-void Dusk(cairo_t* cr, int width, int height)
+void Dusk(cairo_t* cr, int width, int height, const std::vector<Lamp>& lamps)
 {
     // Evening light: a violet wash deepening toward the top, a warm glow low on the horizon side.
     cairo_pattern_t* g = cairo_pattern_create_linear(0, 0, 0, height);
@@ -125,13 +137,13 @@ void Dusk(cairo_t* cr, int width, int height)
     cairo_set_source(cr, g);
     cairo_paint(cr);
     cairo_pattern_destroy(g);
-    // Street lamps along the roads.
+    // Street lamps light the junctions.
     Random r(77);
     cairo_set_operator(cr, CAIRO_OPERATOR_ADD);
-    for (int k = 0; k < 90; ++k) {
-        const double x = r.Range(0, width);
-        const double y = r.Range(0, height);
-        const double rad = r.Range(18, 42);
+    for (const Lamp& l : lamps) {
+        const double x = l.X + r.Range(-20, 20);
+        const double y = l.Y + r.Range(-10, 10);
+        const double rad = r.Range(40, 64);
         cairo_pattern_t* lamp = cairo_pattern_create_radial(x, y, 0, x, y, rad);
         cairo_pattern_add_color_stop_rgba(lamp, 0, 1.0, 0.75, 0.4, 0.35);
         cairo_pattern_add_color_stop_rgba(lamp, 1, 1.0, 0.75, 0.4, 0);
@@ -218,8 +230,8 @@ Picture MakeMenuBackground(const Picture& table0, const Picture& table1)
     return Whole("MMBack", w, h, [&](cairo_t* cr) {
         SetColour(cr, WaterDeep);
         cairo_paint(cr);
-        DrawCity(cr, table0, table1, w, h);
-        Dusk(cr, w, h);
+        const auto lamps = DrawCity(cr, table0, table1, w, h);
+        Dusk(cr, w, h, lamps);
         Veil(cr, 0.2 * w, 0.24 * h, 0.26 * w, 0.61 * h);
         Veil(cr, 0.54 * w, 0.24 * h, 0.26 * w, 0.61 * h);
         Title(cr, w);
