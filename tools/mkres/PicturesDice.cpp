@@ -66,11 +66,23 @@ void Die(cairo_t* cr, double cx, double cy, double size, double a, int face, dou
 
 void Tumble(cairo_t* cr, int k)
 {
-    // Several faint exposures at neighbouring angles: a spinning blur with no face to read.
+    // Faint exposures at neighbouring angles make a spinning blur; the pips are smeared into
+    // short arcs so that no face can be read.
     const double base = 0.5 + k * 0.9;
+    const double cx = 24;
     const double cy = 24 + std::sin(k * 0.9) * 3;
-    for (int e = 0; e < 4; ++e) {
-        Die(cr, 24 - e * 1.5, cy - e * 0.6, 27 - e, base + e * 0.22, 1 + (k + e * 2) % 6, 0.42);
+    for (int e = 3; e >= 0; --e) {
+        Die(cr, cx - e * 1.2, cy - e * 0.5, 28 - e, base - e * 0.2, 0, e == 0 ? 1.0 : 0.45);
+    }
+    SetColour(cr, Mix(Pip, Ivory, 0.45));
+    cairo_set_line_width(cr, 2.6);
+    cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
+    for (int d = 0; d < 4; ++d) {
+        const double r = 4 + ((k + d) % 3) * 3.5;
+        const double a = base + d * 1.7;
+        cairo_new_sub_path(cr);
+        cairo_arc(cr, cx, cy, r, a, a + 0.7);
+        cairo_stroke(cr);
     }
 }
 
