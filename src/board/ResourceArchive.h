@@ -25,7 +25,7 @@ constexpr std::size_t BitmapPixelOffset = 1078;
 // The largest picture a PCX item may declare, per side and in pixel bytes; anything bigger is not
 // a picture of this game and is refused rather than allocated.
 constexpr std::int32_t MaxPictureSide = 8192;
-constexpr std::size_t MaxPicturePixelBytes = 64u * 1024u * 1024u;
+constexpr std::size_t MaxPicturePixelBytes = 16u * 1024u * 1024u;
 
 struct Entry
 {

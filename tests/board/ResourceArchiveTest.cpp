@@ -384,6 +384,11 @@ TEST(PcxConversion, OversizedPicturesAreRefusedNotAllocated)
     EXPECT_FALSE(ResourceArchive::PcxToBitmap(PcxHeader(0xFFFF, 0xFFFF)).has_value());
     EXPECT_FALSE(ResourceArchive::PcxToBitmap(PcxHeader(0, 8192)).has_value());
     EXPECT_TRUE(ResourceArchive::PcxToBitmap(PcxHeader(0, 8191)).has_value());
+    EXPECT_FALSE(ResourceArchive::PcxToBitmap(PcxHeader(8191, 8191)).has_value());
+    EXPECT_FALSE(ResourceArchive::PcxToBitmap(PcxHeader(4095, 4096)).has_value());
+    const auto largest = ResourceArchive::PcxToBitmap(PcxHeader(4095, 4095));
+    ASSERT_TRUE(largest.has_value());
+    EXPECT_EQ(largest->size(), 1078u + 4096u * 4096u);
     const Bytes image = Archive({{"tall", 1, PcxHeader(9000, 0)}});
     MemoryStream s = Prefilled();
     EXPECT_EQ(ResourceArchive::ReadFromMemory(s, image, "tall"), 1);
