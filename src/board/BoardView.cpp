@@ -125,8 +125,11 @@ void BoardView::Render()
     std::int32_t rowY = FloorDiv(2 * board.CenterY + 1 - down + across, 2);
     const std::int32_t halfWidth = TileWidth / 2;
     const std::int32_t halfHeight = TileHeight / 2;
+    // Rows whose pictures (at most EditorArrowLift above the tile) all lie below the part of
+    // View that is shown are left out.
+    const std::int32_t lastRow = std::min(h, SourceRect.Bottom + halfHeight + EditorArrowLift);
     bool shifted = false;
-    for (std::int32_t py = 0; py <= h; py += halfHeight) {
+    for (std::int32_t py = 0; py <= lastRow; py += halfHeight) {
         std::int32_t x = rowX;
         std::int32_t y = rowY;
         for (std::int32_t px = shifted ? halfWidth : 0; px <= w; px += TileWidth) {

