@@ -3,62 +3,20 @@
 #include "board/ResourceArchive.h"
 #include "board/UtilsPcx.h"
 #include "support/TempDir.h"
+#include "support/ToolRun.h"
 
 #include <cstdlib>
 #include <gtest/gtest.h>
 #include <sstream>
-#include <sys/wait.h>
 
 namespace {
 
 using Bytes = std::vector<std::uint8_t>;
 
-struct ToolRun
-{
-    int Status = -1;
-    std::string Out;
-    std::string Err;
-};
-
-std::string Quote(const std::string& s)
-{
-    std::string q(1, '\'');
-    for (char c : s) {
-        if (c == '\'') {
-            q.append("'\\''");
-        } else {
-            q.push_back(c);
-        }
-    }
-    q.push_back('\'');
-    return q;
-}
-
-std::string ReadText(const std::string& path)
-{
-    const Bytes b = TempDir::Read(path);
-    return std::string(b.begin(), b.end());
-}
-
 class Resarc : public ::testing::Test
 {
 protected:
-    ToolRun Tool(const std::vector<std::string>& args) const
-    {
-        std::string command = Quote(std::string(TARNHOLLOW_BIN_DIR) + "/resarc");
-        for (const auto& a : args) {
-            command.push_back(' ');
-            command.append(Quote(a));
-        }
-        command.append(" >").append(Quote(Dir.File("stdout.txt")));
-        command.append(" 2>").append(Quote(Dir.File("stderr.txt")));
-        const int raw = std::system(command.c_str());
-        ToolRun r;
-        r.Status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-        r.Out = ReadText(Dir.File("stdout.txt"));
-        r.Err = ReadText(Dir.File("stderr.txt"));
-        return r;
-    }
+    ToolRun Tool(const std::vector<std::string>& args) const { return RunTool("resarc", args, Dir); }
 
     // A refusal: exit 2, one line on standard error that contains what.
     static void ExpectRefused(const ToolRun& r, const std::string& what)
