@@ -183,7 +183,8 @@ public:
     }
 
     // New random exits for every junction, row by row. draw returns the random generator's next
-    // value (taken mod 4). A junction without any accepted exit is left as it was and costs no draw.
+    // value (taken mod 4), and must in time give every value mod 4 (the game's generator does).
+    // A junction without any accepted exit is left as it was and costs no draw.
     void ChooseJunctionExits(const std::function<std::uint32_t()>& draw);
     // Whether the junction at (x, y) may leave by direction a (0 up, 1 right, 2 down, 3 left).
     bool AcceptsExit(std::int32_t x, std::int32_t y, std::int32_t a) const;
