@@ -178,8 +178,7 @@ void TMainWnd::FormDestroy()
     AskDlg = nullptr;
     BackBuffer.reset();
     Scratch.reset();
-    if (App() != nullptr && App()->MainWindow() == this)
-        App()->OnRestore = nullptr;
+    App()->OnRestore = nullptr;
 }
 
 void TMainWnd::RestoreHandler()
