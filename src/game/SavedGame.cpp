@@ -1,0 +1,478 @@
+// Saved games: writing the file image, reading it back with every check, and the safe file save.
+#include "game/SavedGame.h"
+
+#include "board/UtilsPath.h"
+#include "game/RulesText.h"
+
+#include <algorithm>
+#include <array>
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <fstream>
+#include <system_error>
+#include <unistd.h>
+
+namespace {
+
+using namespace SavedGameFormat;
+
+constexpr std::size_t MaxImageSize =
+    SizeWithoutCells + sizeof(Cell) * static_cast<std::size_t>(Board::MaxSide) * Board::MaxSide;
+// Salaries the Employment Office can give: a job's wage within 400 of its base wage.
+constexpr std::int32_t MaxSalary = Wages.back() + 400;
+
+constexpr std::array<std::uint32_t, 256> MakeCrcTable()
+{
+    std::array<std::uint32_t, 256> table{};
+    for (std::uint32_t n = 0; n < 256; ++n) {
+        std::uint32_t c = n;
+        for (int k = 0; k < 8; ++k) {
+            c = (c & 1u) != 0 ? 0xEDB88320u ^ (c >> 1) : c >> 1;
+        }
+        table[n] = c;
+    }
+    return table;
+}
+constexpr std::array<std::uint32_t, 256> CrcTable = MakeCrcTable();
+
+class Writer
+{
+public:
+    void Bytes(const void* data, std::size_t size)
+    {
+        const auto* bytes = static_cast<const std::uint8_t*>(data);
+        out.insert(out.end(), bytes, bytes + size);
+    }
+    void U8(std::uint8_t value) { out.push_back(value); }
+    void U32(std::uint32_t value)
+    {
+        for (int shift = 0; shift < 32; shift += 8) {
+            out.push_back(static_cast<std::uint8_t>(value >> shift));
+        }
+    }
+    void I32(std::int32_t value) { U32(static_cast<std::uint32_t>(value)); }
+    void U64(std::uint64_t value)
+    {
+        U32(static_cast<std::uint32_t>(value));
+        U32(static_cast<std::uint32_t>(value >> 32));
+    }
+    std::vector<std::uint8_t> out;
+};
+
+// Reads from an image whose length has been checked against the layout already.
+class Reader
+{
+public:
+    explicit Reader(std::span<const std::uint8_t> bytes) : bytes(bytes) {}
+    std::uint8_t U8() { return bytes[at++]; }
+    std::uint32_t U32()
+    {
+        std::uint32_t value = 0;
+        for (int shift = 0; shift < 32; shift += 8) {
+            value |= static_cast<std::uint32_t>(bytes[at++]) << shift;
+        }
+        return value;
+    }
+    std::int32_t I32() { return static_cast<std::int32_t>(U32()); }
+    std::uint64_t U64()
+    {
+        const std::uint64_t low = U32();
+        return low | static_cast<std::uint64_t>(U32()) << 32;
+    }
+    std::span<const std::uint8_t> Take(std::size_t size)
+    {
+        const auto part = bytes.subspan(at, size);
+        at += size;
+        return part;
+    }
+    std::size_t Position() const { return at; }
+
+private:
+    std::span<const std::uint8_t> bytes;
+    std::size_t at = 0;
+};
+
+SavedGameResult Fail(std::string reason)
+{
+    return SavedGameResult{false, std::move(reason)};
+}
+
+std::string PlayerText(std::int32_t slot)
+{
+    return RulesText::Concat("player ", slot + 1);
+}
+
+void WritePlayer(Writer& w, const Player& p)
+{
+    w.Bytes(p.Name.data(), p.Name.size());
+    w.I32(p.State);
+    w.I32(p.HeldDays);
+    w.U8(p.Human);
+    w.I32(p.X);
+    w.I32(p.Y);
+    w.I32(p.Cash);
+    w.U8(p.Education);
+    w.U8(p.Job);
+    w.I32(p.Salary);
+    w.I32(p.PropertyCount);
+    w.I32(p.MortgageCount);
+    w.I32(p.CardIndex);
+    for (const PropertyEntry& entry : p.Properties) {
+        w.I32(entry.X);
+        w.I32(entry.Y);
+    }
+}
+
+Player ReadPlayer(Reader& r)
+{
+    Player p;
+    const auto name = r.Take(p.Name.size());
+    std::copy(name.begin(), name.end(), p.Name.begin());
+    p.State = r.I32();
+    p.HeldDays = r.I32();
+    p.Human = r.U8();
+    p.X = r.I32();
+    p.Y = r.I32();
+    p.Cash = r.I32();
+    p.Education = r.U8();
+    p.Job = r.U8();
+    p.Salary = r.I32();
+    p.PropertyCount = r.I32();
+    p.MortgageCount = r.I32();
+    p.CardIndex = r.I32();
+    for (PropertyEntry& entry : p.Properties) {
+        entry.X = r.I32();
+        entry.Y = r.I32();
+    }
+    return p;
+}
+
+// The fields of one player record that can be judged on their own; empty when all are fine.
+std::string CheckPlayerFields(const Player& p, std::int32_t slot, bool tookPart)
+{
+    const std::string who = PlayerText(slot);
+    if (std::find(p.Name.begin(), p.Name.end(), '\0') == p.Name.end()) {
+        return RulesText::Concat(who, "'s name has no end");
+    }
+    if (p.State < 0 || p.State > 6) {
+        return RulesText::Concat(who, "'s state ", p.State, " is not valid");
+    }
+    if (p.State != 0 && !tookPart) {
+        return RulesText::Concat(who, " is in play but did not take part");
+    }
+    if (p.State >= 2 ? p.HeldDays < 0 || p.HeldDays >= p.State : p.HeldDays != 0) {
+        return RulesText::Concat(who, "'s days held (", p.HeldDays, ") do not fit his state");
+    }
+    if (p.Human > 1) {
+        return RulesText::Concat(who, "'s human flag is not valid");
+    }
+    if (p.X < -1 || p.Y < -1 || p.X > Board::MaxSide || p.Y > Board::MaxSide) {
+        return RulesText::Concat(who, "'s pawn stands off the board at ", RulesText::Cell(p.X, p.Y));
+    }
+    if (p.Cash < 0) {
+        return RulesText::Concat(who, "'s cash is negative");
+    }
+    if (p.Education > 3) {
+        return RulesText::Concat(who, "'s education is not valid");
+    }
+    if (p.Job > 7) {
+        return RulesText::Concat(who, "'s job is not valid");
+    }
+    if (p.Salary < 0 || p.Salary > MaxSalary) {
+        return RulesText::Concat(who, "'s salary ", p.Salary, " is not valid");
+    }
+    if (p.PropertyCount < 0 || p.PropertyCount > MaxProperties) {
+        return RulesText::Concat(who, "'s number of properties is not valid");
+    }
+    if (p.State == 0 && p.PropertyCount != 0) {
+        return RulesText::Concat(who, " is out of the game but holds properties");
+    }
+    if (p.MortgageCount < 0 || p.MortgageCount > p.PropertyCount) {
+        return RulesText::Concat(who, "'s number of mortgages is not valid");
+    }
+    if (p.CardIndex < 0 || p.CardIndex >= MaxProperties) {
+        return RulesText::Concat(who, "'s shown property is not valid");
+    }
+    for (std::int32_t k = p.PropertyCount; k < MaxProperties; ++k) {
+        if (p.Properties[static_cast<std::size_t>(k)] != PropertyEntry{}) {
+            return RulesText::Concat(who, "'s list of properties has entries past its end");
+        }
+    }
+    return {};
+}
+
+// The properties and pawns against the board; empty when they agree.
+std::string CheckAgainstBoard(const std::array<Player, PlayerSlots>& players, const Board& board)
+{
+    for (std::int32_t i = 0; i < PlayerSlots; ++i) {
+        const Player& p = players[static_cast<std::size_t>(i)];
+        std::int32_t mortgaged = 0;
+        for (std::int32_t k = 0; k < p.PropertyCount; ++k) {
+            const PropertyEntry& entry = p.Properties[static_cast<std::size_t>(k)];
+            const Cell* cell = board.Find(entry.X, entry.Y);
+            if (cell == nullptr || !IsOwnedLot(cell->Kind) || cell->Owner != i + 1) {
+                return RulesText::Concat(PlayerText(i), "'s property at ", RulesText::Cell(entry.X, entry.Y),
+                                         " is not a lot of his");
+            }
+            if (cell->Street > MortgageTerm) {
+                return RulesText::Concat("the mortgage of the lot at ", RulesText::Cell(entry.X, entry.Y),
+                                         " runs too long");
+            }
+            for (std::int32_t j = 0; j < k; ++j) {
+                if (p.Properties[static_cast<std::size_t>(j)] == entry) {
+                    return RulesText::Concat(PlayerText(i), " lists the lot at ",
+                                             RulesText::Cell(entry.X, entry.Y), " twice");
+                }
+            }
+            mortgaged += cell->Street != 0 ? 1 : 0;
+        }
+        if (mortgaged != p.MortgageCount) {
+            return RulesText::Concat(PlayerText(i), "'s number of mortgages does not match his properties");
+        }
+        if (const Cell* cell = board.Find(p.X, p.Y);
+            p.State != 0 && cell != nullptr && (cell->Pawns & (1u << i)) == 0) {
+            return RulesText::Concat(PlayerText(i), "'s pawn is missing from the board");
+        }
+    }
+    for (std::int32_t y = 0; y < board.Height(); ++y) {
+        for (std::int32_t x = 0; x < board.Width(); ++x) {
+            const std::uint8_t pawns = board.At(x, y).Pawns;
+            for (std::int32_t i = 0; i < PlayerSlots && pawns != 0; ++i) {
+                const Player& p = players[static_cast<std::size_t>(i)];
+                if ((pawns & (1u << i)) != 0 && (p.State == 0 || p.X != x || p.Y != y)) {
+                    return RulesText::Concat("a pawn of ", PlayerText(i), " stands where he is not, at ",
+                                             RulesText::Cell(x, y));
+                }
+            }
+        }
+    }
+    return {};
+}
+
+bool WriteAll(int fd, const std::vector<std::uint8_t>& bytes)
+{
+    std::size_t done = 0;
+    while (done < bytes.size()) {
+        const ssize_t written = ::write(fd, bytes.data() + done, bytes.size() - done);
+        if (written < 0) {
+            if (errno == EINTR) {
+                continue;
+            }
+            return false;
+        }
+        done += static_cast<std::size_t>(written);
+    }
+    return true;
+}
+
+} // namespace
+
+std::uint32_t Crc32(std::span<const std::uint8_t> bytes)
+{
+    std::uint32_t crc = 0xFFFFFFFFu;
+    for (std::uint8_t b : bytes) {
+        crc = CrcTable[(crc ^ b) & 0xFFu] ^ (crc >> 8);
+    }
+    return crc ^ 0xFFFFFFFFu;
+}
+
+std::vector<std::uint8_t> SavedGameImage(const GameState& state, const Board& board, const Random& random)
+{
+    Writer w;
+    w.Bytes(Magic, sizeof(Magic));
+    w.U32(Version);
+    const std::vector<std::uint8_t> boardImage = board.FileImage();
+    w.Bytes(boardImage.data(), boardImage.size());
+    w.I32(board.JailX);
+    w.I32(board.JailY);
+    w.I32(board.ExitX);
+    w.I32(board.ExitY);
+    w.I32(state.Week);
+    w.I32(state.Day);
+    w.I32(state.Current);
+    w.I32(state.Throws);
+    w.U8(state.TakingPart);
+    for (const Player& player : state.Players) {
+        WritePlayer(w, player);
+    }
+    w.U64(random.State());
+    w.U32(Crc32(w.out));
+    return std::move(w.out);
+}
+
+SavedGameResult ReadSavedGame(std::span<const std::uint8_t> image, GameState& state, Board& board,
+                              Random& random)
+{
+    if (image.size() < sizeof(Magic) || !std::equal(Magic, Magic + sizeof(Magic), image.begin())) {
+        return Fail("it is not a Tarnhollow saved game");
+    }
+    if (image.size() < sizeof(Magic) + 4) {
+        return Fail("the file is cut short");
+    }
+    Reader r(image);
+    r.Take(sizeof(Magic));
+    if (const std::uint32_t version = r.U32(); version != Version) {
+        return Fail(
+            RulesText::Concat("it was saved by another version of Tarnhollow (format ", version, ")"));
+    }
+    if (image.size() < SizeWithoutCells) {
+        return Fail("the file is cut short");
+    }
+    const std::size_t boardAt = r.Position();
+    const std::int32_t width = r.I32();
+    const std::int32_t height = r.I32();
+    if (width <= 0 || height <= 0 || width > Board::MaxSide || height > Board::MaxSide) {
+        return Fail(RulesText::Concat("the board's size ", width, " x ", height, " is not valid"));
+    }
+    const std::size_t cellBytes =
+        sizeof(Cell) * static_cast<std::size_t>(width) * static_cast<std::size_t>(height);
+    if (image.size() < SizeWithoutCells + cellBytes) {
+        return Fail("the file is cut short");
+    }
+    if (image.size() > SizeWithoutCells + cellBytes) {
+        return Fail("the file has unknown data at its end");
+    }
+    const std::size_t crcAt = image.size() - 4;
+    Reader crcReader(image.subspan(crcAt));
+    if (Crc32(image.first(crcAt)) != crcReader.U32()) {
+        return Fail("the file is damaged (its checksum does not match)");
+    }
+
+    Board loaded;
+    const auto boardImage = image.subspan(boardAt, Board::FileSizeWithoutCells + cellBytes);
+    if (!loaded.ReadFrom(boardImage)) {
+        return Fail("the board's cells are not valid");
+    }
+    // Names are written with their terminating zero; a name without one was damaged.
+    const std::size_t namesAt = Board::FileSizeWithoutCells - Board::StreetCount * Board::StreetNameSize + cellBytes;
+    for (std::size_t k = 1; k <= Board::StreetCount; ++k) {
+        if (boardImage[namesAt + k * Board::StreetNameSize - 1] != 0) {
+            return Fail("a street name has no end");
+        }
+    }
+    r = Reader(image);
+    r.Take(boardAt + boardImage.size());
+    std::int32_t jailX = 0, jailY = 0, exitX = 0, exitY = 0;
+    loaded.FindJailAndExit(jailX, jailY, exitX, exitY);
+    const std::int32_t savedJailX = r.I32();
+    const std::int32_t savedJailY = r.I32();
+    const std::int32_t savedExitX = r.I32();
+    const std::int32_t savedExitY = r.I32();
+    if (savedJailX != jailX || savedJailY != jailY || savedExitX != exitX || savedExitY != exitY) {
+        return Fail("the prison zone and its exit do not match the board");
+    }
+
+    GameState next;
+    next.Week = r.I32();
+    next.Day = r.I32();
+    next.Current = r.I32();
+    next.Throws = r.I32();
+    next.TakingPart = r.U8();
+    if (next.Week < 1) {
+        return Fail(RulesText::Concat("the week ", next.Week, " is not valid"));
+    }
+    if (next.Day < 0 || next.Day > 6) {
+        return Fail(RulesText::Concat("the day ", next.Day, " is not valid"));
+    }
+    if (next.Throws < 0) {
+        return Fail("the number of throws is not valid");
+    }
+    if (next.TakingPart >= 1u << PlayerSlots) {
+        return Fail("the players taking part are not valid");
+    }
+    for (std::int32_t i = 0; i < PlayerSlots; ++i) {
+        Player& p = next.Players[static_cast<std::size_t>(i)];
+        p = ReadPlayer(r);
+        if (std::string why = CheckPlayerFields(p, i, (next.TakingPart & (1u << i)) != 0); !why.empty()) {
+            return Fail(why);
+        }
+    }
+    if (!next.HasCurrent() || next.CurrentPlayer().State != 1) {
+        return Fail("the player whose turn it is is not in play");
+    }
+    if (std::string why = CheckAgainstBoard(next.Players, loaded); !why.empty()) {
+        return Fail(why);
+    }
+    const std::uint64_t randomState = r.U64();
+
+    // Everything checked: take it over.
+    board.ReadFrom(boardImage);
+    board.SetDerivedFields();
+    board.CursorX = -1;
+    next.Running = true;
+    state = next;
+    random.SetState(randomState);
+    return SavedGameResult{true, {}};
+}
+
+SavedGameResult SaveGame(const std::filesystem::path& file, const GameState& state, const Board& board,
+                         const Random& random)
+{
+    if (!state.Running || !state.HasCurrent()) {
+        return Fail("there is no game in progress to save");
+    }
+    const std::vector<std::uint8_t> image = SavedGameImage(state, board, random);
+    {
+        // Never write a file that could not be loaded again.
+        GameState checkState;
+        Board checkBoard;
+        Random checkRandom;
+        if (SavedGameResult check = ReadSavedGame(image, checkState, checkBoard, checkRandom); !check.Ok) {
+            return Fail(RulesText::Concat("the game cannot be saved: ", check.Reason));
+        }
+    }
+    std::error_code error;
+    const std::filesystem::path folder = file.parent_path();
+    if (!folder.empty() && !std::filesystem::is_directory(folder, error)) {
+        std::filesystem::create_directory(folder, error);
+        if (error) {
+            return Fail(
+                RulesText::Concat("the folder ", folder.string(), " cannot be made: ", error.message()));
+        }
+    }
+    std::filesystem::path temporary = file;
+    temporary += ".tmp";
+    const int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+    if (fd < 0) {
+        return Fail(
+            RulesText::Concat("the file ", temporary.string(), " cannot be written: ", std::strerror(errno)));
+    }
+    const bool written = WriteAll(fd, image) && ::fsync(fd) == 0;
+    const int writeError = errno;
+    if (::close(fd) != 0 || !written) {
+        std::filesystem::remove(temporary, error);
+        return Fail(RulesText::Concat("the file ", file.string(),
+                                      " cannot be written: ", std::strerror(written ? errno : writeError)));
+    }
+    std::filesystem::rename(temporary, file, error);
+    if (error) {
+        const std::string message = error.message();
+        std::filesystem::remove(temporary, error);
+        return Fail(RulesText::Concat("the file ", file.string(), " cannot be replaced: ", message));
+    }
+    return SavedGameResult{true, {}};
+}
+
+SavedGameResult LoadGame(const std::filesystem::path& file, GameState& state, Board& board, Random& random)
+{
+    const std::string path = ResolveFileName(file.string());
+    std::ifstream in(path, std::ios::binary);
+    if (!in) {
+        return Fail(RulesText::Concat("the file ", file.string(), " cannot be opened"));
+    }
+    in.seekg(0, std::ios::end);
+    const std::streamoff size = in.tellg();
+    if (size < 0) {
+        return Fail(RulesText::Concat("the file ", file.string(), " cannot be read"));
+    }
+    if (static_cast<std::size_t>(size) > MaxImageSize) {
+        return Fail(RulesText::Concat("the file ", file.string(), " is too large to be a saved game"));
+    }
+    in.seekg(0, std::ios::beg);
+    std::vector<std::uint8_t> image(static_cast<std::size_t>(size));
+    if (!in.read(reinterpret_cast<char*>(image.data()), size)) {
+        return Fail(RulesText::Concat("the file ", file.string(), " cannot be read"));
+    }
+    return ReadSavedGame(image, state, board, random);
+}

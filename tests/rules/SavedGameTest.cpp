@@ -1,0 +1,356 @@
+// Tests of saved games: the round trip, continuing a loaded game, safe saving, and refusing
+// damaged files with a reason while the running game stays as it was.
+#include "game/SavedGame.h"
+
+#include "game/Rules.h"
+#include "rules/ScriptHost.h"
+#include "support/SmallBoards.h"
+#include "support/TempDir.h"
+
+#include <functional>
+#include <gtest/gtest.h>
+
+namespace {
+
+using Bytes = std::vector<std::uint8_t>;
+
+// Where the fields lie in the image of a board of the given cell count.
+struct Layout
+{
+    explicit Layout(std::size_t cells) : AfterBoard(12 + 528 + 5 * cells) {}
+    std::size_t AfterBoard;
+    std::size_t Jail() const { return AfterBoard; }
+    std::size_t Week() const { return AfterBoard + 16; }
+    std::size_t Day() const { return AfterBoard + 20; }
+    std::size_t Current() const { return AfterBoard + 24; }
+    std::size_t Throws() const { return AfterBoard + 28; }
+    std::size_t TakingPart() const { return AfterBoard + 32; }
+    std::size_t Player(int slot) const { return AfterBoard + 33 + 567 * static_cast<std::size_t>(slot); }
+    // Field offsets within a player record.
+    static constexpr std::size_t Name = 0, State = 16, HeldDays = 20, Human = 24, X = 25, Y = 29, Cash = 33,
+                                 Education = 37, Job = 38, Salary = 39, PropertyCount = 43,
+                                 MortgageCount = 47, CardIndex = 51, Properties = 55;
+};
+
+void Put32(Bytes& image, std::size_t at, std::int32_t value)
+{
+    for (int i = 0; i < 4; ++i) {
+        image[at + static_cast<std::size_t>(i)] =
+            static_cast<std::uint8_t>(static_cast<std::uint32_t>(value) >> (8 * i));
+    }
+}
+
+void FixCrc(Bytes& image)
+{
+    const std::uint32_t crc = Crc32(std::span(image).first(image.size() - 4));
+    Put32(image, image.size() - 4, static_cast<std::int32_t>(crc));
+}
+
+class SavedGameTest : public ::testing::Test
+{
+protected:
+    SavedGameTest() : host(state), rules(state, board, random, host)
+    {
+        board = SmallBoardA();
+        PlayerInGame = {1, 1, 0, 1, 0, 0};
+        PlayerHuman = {0, 0, 0, 0, 0, 0};
+        rules.StartGame();
+        // Properties, a mortgage and a held player, so that every field has something to check.
+        Give(0, 2, 2, 0);
+        Give(0, 4, 2, 5);
+        Give(3, 6, 2, 0);
+        board.At(6, 2).Kind = CellKind::OwnedLot + 3;
+        state.Players[1].State = 3;
+        state.Players[1].HeldDays = 1;
+        state.Players[0].Education = 2;
+        state.Players[0].Job = 4;
+        state.Players[0].Salary = 4100;
+        state.Week = 9;
+        state.Day = 6;
+        state.Throws = 77;
+        random.Seed(99);
+    }
+    ~SavedGameTest() override
+    {
+        PlayerInGame = {1, 1, 1, 0, 0, 0};
+        PlayerHuman = {1, 0, 0, 0, 0, 0};
+    }
+    void Give(int slot, int x, int y, int days)
+    {
+        Cell& cell = board.At(x, y);
+        ASSERT_EQ(cell.Kind, CellKind::LotForSale);
+        cell.Kind = CellKind::OwnedLot;
+        cell.Owner = static_cast<std::uint8_t>(slot + 1);
+        cell.Street = static_cast<std::uint8_t>(days);
+        Player& p = state.Players[static_cast<std::size_t>(slot)];
+        p.Properties[static_cast<std::size_t>(p.PropertyCount++)] = PropertyEntry{x, y};
+        p.MortgageCount += days != 0 ? 1 : 0;
+    }
+    Layout Where() const { return Layout(board.Cells().size()); }
+
+    // Reads image into a game of its own; the reason when refused.
+    static std::string Refusal(const Bytes& image)
+    {
+        GameState s;
+        Board b;
+        Random r;
+        const SavedGameResult result = ReadSavedGame(image, s, b, r);
+        return result.Ok ? std::string("accepted") : result.Reason;
+    }
+
+    Board board;
+    GameState state;
+    Random random;
+    ScriptHost host;
+    Rules rules;
+};
+
+TEST_F(SavedGameTest, ImageRoundTripRestoresTheWholeGame)
+{
+    const Bytes image = SavedGameImage(state, board, random);
+    EXPECT_EQ(image.size(), SavedGameFormat::SizeWithoutCells + 5 * board.Cells().size());
+    GameState loaded;
+    Board loadedBoard;
+    loadedBoard.OnRedraw = [] {};
+    Random loadedRandom;
+    const SavedGameResult result = ReadSavedGame(image, loaded, loadedBoard, loadedRandom);
+    ASSERT_TRUE(result.Ok) << result.Reason;
+    EXPECT_TRUE(loaded.Running);
+    EXPECT_EQ(loaded.Players, state.Players);
+    EXPECT_EQ(loaded.Week, 9);
+    EXPECT_EQ(loaded.Day, 6);
+    EXPECT_EQ(loaded.Current, state.Current);
+    EXPECT_EQ(loaded.Throws, 77);
+    EXPECT_EQ(loaded.TakingPart, 0b1011);
+    EXPECT_TRUE(std::equal(board.Cells().begin(), board.Cells().end(), loadedBoard.Cells().begin(),
+                           loadedBoard.Cells().end()));
+    EXPECT_EQ(loadedBoard.FileImage(), board.FileImage());
+    EXPECT_EQ(loadedBoard.ExitX, board.ExitX);
+    EXPECT_EQ(loadedBoard.JailY, board.JailY);
+    EXPECT_EQ(loadedBoard.CursorX, -1);
+    EXPECT_TRUE(static_cast<bool>(loadedBoard.OnRedraw)); // the view's hook survives a load
+    EXPECT_EQ(loadedRandom.State(), random.State());
+    EXPECT_EQ(SavedGameImage(loaded, loadedBoard, loadedRandom), image);
+}
+
+TEST_F(SavedGameTest, LoadedGameContinuesExactlyAsTheOriginal)
+{
+    PlayerHuman = {1, 0, 0, 0, 0, 0};
+    board = SmallBoardA();
+    rules.StartGame();
+    host.Answers = std::deque<bool>(1000, true);
+    for (int i = 0; i < 120 && state.Running; ++i) {
+        rules.PlayThrow();
+    }
+    ASSERT_TRUE(state.Running);
+    GameState copy;
+    Board copyBoard;
+    Random copyRandom;
+    ASSERT_TRUE(ReadSavedGame(SavedGameImage(state, board, random), copy, copyBoard, copyRandom).Ok);
+    ScriptHost copyHost(copy);
+    copyHost.Answers = host.Answers;
+    Rules copyRules(copy, copyBoard, copyRandom, copyHost);
+    host.Calls.clear();
+    for (int i = 0; i < 300 && state.Running; ++i) {
+        rules.PlayThrow();
+        copyRules.PlayThrow();
+    }
+    EXPECT_EQ(copyHost.Calls, host.Calls);
+    EXPECT_EQ(copy.Players, state.Players);
+    EXPECT_EQ(copyBoard.FileImage(), board.FileImage());
+}
+
+TEST_F(SavedGameTest, SaveMakesTheFolderAndReplacesTheFile)
+{
+    TempDir dir;
+    const std::filesystem::path file = dir.Path / "SAVES" / "game.sav";
+    SavedGameResult saved = SaveGame(file, state, board, random);
+    ASSERT_TRUE(saved.Ok) << saved.Reason;
+    EXPECT_EQ(TempDir::Read(file.string()), SavedGameImage(state, board, random));
+
+    state.Week = 10;
+    ASSERT_TRUE(SaveGame(file, state, board, random).Ok);
+    EXPECT_FALSE(std::filesystem::exists(file.string() + ".tmp"));
+    GameState loaded;
+    Board loadedBoard;
+    Random loadedRandom;
+    saved = LoadGame(file, loaded, loadedBoard, loadedRandom);
+    ASSERT_TRUE(saved.Ok) << saved.Reason;
+    EXPECT_EQ(loaded.Week, 10);
+}
+
+TEST_F(SavedGameTest, FailedSaveLeavesTheEarlierFileAndSaysWhy)
+{
+    TempDir dir;
+    const std::filesystem::path file = dir.Path / "game.sav";
+    ASSERT_TRUE(SaveGame(file, state, board, random).Ok);
+    const Bytes before = TempDir::Read(file.string());
+
+    // The temporary file cannot be made: a folder stands in its way.
+    std::filesystem::create_directory(file.string() + ".tmp");
+    state.Week = 11;
+    SavedGameResult saved = SaveGame(file, state, board, random);
+    EXPECT_FALSE(saved.Ok);
+    EXPECT_NE(saved.Reason.find("cannot be written"), std::string::npos) << saved.Reason;
+    EXPECT_EQ(TempDir::Read(file.string()), before);
+
+    // A folder that cannot be made.
+    saved = SaveGame(dir.Path / "missing" / "SAVES" / "game.sav", state, board, random);
+    EXPECT_FALSE(saved.Ok);
+    EXPECT_NE(saved.Reason.find("folder"), std::string::npos) << saved.Reason;
+
+    // No game, nothing to save.
+    state.Running = false;
+    saved = SaveGame(dir.Path / "other.sav", state, board, random);
+    EXPECT_FALSE(saved.Ok);
+    EXPECT_FALSE(std::filesystem::exists(dir.Path / "other.sav"));
+}
+
+TEST_F(SavedGameTest, FailedLoadChangesNothing)
+{
+    TempDir dir;
+    const GameState stateBefore = state;
+    const Bytes boardBefore = board.FileImage();
+    const std::uint64_t randomBefore = random.State();
+    auto unchanged = [&] {
+        EXPECT_EQ(state.Players, stateBefore.Players);
+        EXPECT_EQ(state.Week, stateBefore.Week);
+        EXPECT_EQ(state.Current, stateBefore.Current);
+        EXPECT_EQ(board.FileImage(), boardBefore);
+        EXPECT_EQ(random.State(), randomBefore);
+    };
+    SavedGameResult result = LoadGame(dir.Path / "none.sav", state, board, random);
+    EXPECT_FALSE(result.Ok);
+    EXPECT_NE(result.Reason.find("cannot be opened"), std::string::npos);
+    unchanged();
+
+    // A good file of another game, damaged in its last byte.
+    GameState other;
+    Board otherBoard = SmallBoardB();
+    Random otherRandom(5);
+    {
+        ScriptHost otherHost(other);
+        Rules otherRules(other, otherBoard, otherRandom, otherHost);
+        otherRules.StartGame();
+    }
+    Bytes image = SavedGameImage(other, otherBoard, otherRandom);
+    image.back() ^= 1;
+    const std::string path = dir.Write("damaged.sav", image);
+    result = LoadGame(path, state, board, random);
+    EXPECT_FALSE(result.Ok);
+    EXPECT_NE(result.Reason.find("checksum"), std::string::npos) << result.Reason;
+    unchanged();
+}
+
+TEST_F(SavedGameTest, EveryShorterFileIsRefused)
+{
+    const Bytes image = SavedGameImage(state, board, random);
+    for (std::size_t length = 0; length < image.size(); ++length) {
+        const std::string why =
+            Refusal(Bytes(image.begin(), image.begin() + static_cast<std::ptrdiff_t>(length)));
+        ASSERT_NE(why, "accepted") << length;
+        ASSERT_FALSE(why.empty()) << length;
+    }
+}
+
+TEST_F(SavedGameTest, EveryFlippedByteIsRefused)
+{
+    const Bytes image = SavedGameImage(state, board, random);
+    for (std::size_t at = 0; at < image.size(); ++at) {
+        for (std::uint8_t flip : {std::uint8_t{0x01}, std::uint8_t{0x80}}) {
+            Bytes damaged = image;
+            damaged[at] ^= flip;
+            ASSERT_NE(Refusal(damaged), "accepted") << "byte " << at;
+        }
+    }
+}
+
+TEST_F(SavedGameTest, EachWrongFieldIsRefusedWithItsReason)
+{
+    const Layout at = Where();
+    const std::size_t p0 = at.Player(0);
+    const std::size_t p2 = at.Player(2);
+    const std::size_t p3 = at.Player(3);
+    const std::size_t cells = 20;
+    const std::int32_t width = board.Width();
+    auto cell = [&](int x, int y) { return cells + 5 * static_cast<std::size_t>(x + y * width); };
+    struct Case
+    {
+        const char* Name;
+        std::function<void(Bytes&)> Damage;
+        const char* Reason;
+    };
+    const std::vector<Case> cases = {
+        {"magic", [](Bytes& b) { b[1] = 'X'; }, "not a Tarnhollow saved game"},
+        {"version", [](Bytes& b) { Put32(b, 8, 2); }, "another version"},
+        {"width zero", [](Bytes& b) { Put32(b, 12, 0); }, "size"},
+        {"height too large", [](Bytes& b) { Put32(b, 16, 257); }, "size"},
+        {"width larger than the cells", [&](Bytes& b) { Put32(b, 12, width + 1); }, "cut short"},
+        {"extra data", [](Bytes& b) { b.insert(b.end() - 4, 0); }, "unknown data"},
+        {"cell kind", [&](Bytes& b) { b[cell(0, 0)] = 99; }, "cells are not valid"},
+        {"street name", [&](Bytes& b) { b[at.AfterBoard - 1] = 'x'; }, "street name"},
+        {"jail", [&](Bytes& b) { Put32(b, at.Jail(), board.JailX + 1); }, "prison zone"},
+        {"exit", [&](Bytes& b) { Put32(b, at.Jail() + 12, board.ExitY - 1); }, "prison zone"},
+        {"week", [&](Bytes& b) { Put32(b, at.Week(), 0); }, "week"},
+        {"day", [&](Bytes& b) { Put32(b, at.Day(), 7); }, "day"},
+        {"current out of range", [&](Bytes& b) { Put32(b, at.Current(), 6); }, "turn"},
+        {"current not in play", [&](Bytes& b) { Put32(b, at.Current(), 1); }, "turn"},
+        {"throws", [&](Bytes& b) { Put32(b, at.Throws(), -1); }, "throws"},
+        {"taking part", [&](Bytes& b) { b[at.TakingPart()] = 0x41; }, "taking part"},
+        {"in play without taking part", [&](Bytes& b) { Put32(b, p2 + Layout::State, 1); },
+         "did not take part"},
+        {"name without end",
+         [&](Bytes& b) { std::fill_n(b.begin() + static_cast<std::ptrdiff_t>(p0), 16, 'a'); }, "name"},
+        {"state", [&](Bytes& b) { Put32(b, p0 + Layout::State, 7); }, "state"},
+        {"held days", [&](Bytes& b) { Put32(b, at.Player(1) + Layout::HeldDays, 3); }, "days held"},
+        {"days held while in play", [&](Bytes& b) { Put32(b, p3 + Layout::HeldDays, 1); }, "days held"},
+        {"human", [&](Bytes& b) { b[p0 + Layout::Human] = 2; }, "human"},
+        {"pawn off the board", [&](Bytes& b) { Put32(b, p0 + Layout::X, 300); }, "off the board"},
+        {"cash", [&](Bytes& b) { Put32(b, p0 + Layout::Cash, -1); }, "cash"},
+        {"education", [&](Bytes& b) { b[p0 + Layout::Education] = 4; }, "education"},
+        {"job", [&](Bytes& b) { b[p0 + Layout::Job] = 8; }, "job"},
+        {"salary", [&](Bytes& b) { Put32(b, p0 + Layout::Salary, 9000); }, "salary"},
+        {"property count", [&](Bytes& b) { Put32(b, p0 + Layout::PropertyCount, 65); },
+         "number of properties"},
+        {"mortgage count", [&](Bytes& b) { Put32(b, p0 + Layout::MortgageCount, 3); }, "number of mortgages"},
+        {"mortgages that do not match", [&](Bytes& b) { Put32(b, p0 + Layout::MortgageCount, 0); },
+         "does not match"},
+        {"card index", [&](Bytes& b) { Put32(b, p0 + Layout::CardIndex, 64); }, "shown property"},
+        {"property on a road", [&](Bytes& b) { Put32(b, p0 + Layout::Properties + 4, 1); },
+         "not a lot of his"},
+        {"property of another player",
+         [&](Bytes& b) {
+             Put32(b, p0 + Layout::Properties, 6);
+             Put32(b, p0 + Layout::Properties + 4, 2);
+         },
+         "not a lot of his"},
+        {"property listed twice",
+         [&](Bytes& b) {
+             Put32(b, p0 + Layout::Properties + 8, 2);
+             Put32(b, p0 + Layout::MortgageCount, 0);
+         },
+         "twice"},
+        {"entry past the end", [&](Bytes& b) { Put32(b, p3 + Layout::Properties + 8, 1); }, "past its end"},
+        {"out of the game with properties", [&](Bytes& b) { Put32(b, p3 + Layout::State, 0); },
+         "out of the game"},
+        {"mortgage too long", [&](Bytes& b) { b[cell(4, 2) + 3] = 29; }, "too long"},
+        {"pawn bit elsewhere", [&](Bytes& b) { b[cell(1, 1) + 4] = 1; }, "pawn of player 1"},
+        {"pawn bit missing", [&](Bytes& b) { b[cell(board.StartX, board.StartY) + 4] &= 0xFE; },
+         "pawn is missing"},
+        {"pawn bit of a slot out of the game",
+         [&](Bytes& b) { b[cell(board.StartX, board.StartY) + 4] |= 4; }, "pawn of player 3"},
+    };
+    const Bytes image = SavedGameImage(state, board, random);
+    ASSERT_EQ(Refusal(image), "accepted");
+    for (const Case& c : cases) {
+        Bytes damaged = image;
+        c.Damage(damaged);
+        if (std::string(c.Name) != "magic") {
+            FixCrc(damaged);
+        }
+        const std::string why = Refusal(damaged);
+        EXPECT_NE(why.find(c.Reason), std::string::npos) << c.Name << ": " << why;
+    }
+}
+
+} // namespace
