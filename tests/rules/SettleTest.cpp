@@ -114,6 +114,18 @@ TEST_F(SettleTest, LastButOneRuinEndsTheGameAndKeepsProperties)
     EXPECT_EQ(rules.Throw(), 0); // nothing more can be played
 }
 
+TEST_F(SettleTest, RuinOfTheOnlyPlayerLeavesNoWinner)
+{
+    Join(0, 0);
+    Set(UpX, UpY, CellKind::Police);
+    Settle(0);
+    EXPECT_FALSE(state.Running);
+    EXPECT_EQ(host.CallsStarting("event 12").size(), 1u);
+    EXPECT_EQ(state.Winner(), -1);
+    rules.EndTurn();
+    EXPECT_EQ(state.Current, 0);
+}
+
 TEST_F(SettleTest, HumanWhoCannotCoverTheDebtIsRuinedWithoutBeingAsked)
 {
     Join(0, 100, true);

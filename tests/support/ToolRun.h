@@ -31,10 +31,16 @@ inline std::string ShellQuote(const std::string& s)
     return q;
 }
 
-// Runs TARNHOLLOW_BIN_DIR/tool with args; its output goes through files in dir.
-inline ToolRun RunTool(const std::string& tool, const std::vector<std::string>& args, const TempDir& dir)
+// Runs TARNHOLLOW_BIN_DIR/tool with args in folder (the current one when empty); its output goes
+// through files in dir.
+inline ToolRun RunTool(const std::string& tool, const std::vector<std::string>& args, const TempDir& dir,
+                       const std::string& folder = {})
 {
-    std::string command = ShellQuote(std::string(TARNHOLLOW_BIN_DIR) + "/" + tool);
+    std::string command;
+    if (!folder.empty()) {
+        command.append("cd ").append(ShellQuote(folder)).append(" && ");
+    }
+    command.append(ShellQuote(std::string(TARNHOLLOW_BIN_DIR) + "/" + tool));
     for (const auto& a : args) {
         command.push_back(' ');
         command.append(ShellQuote(a));

@@ -1,0 +1,263 @@
+// Tests of tarnhollow-sim: golden traces on three boards, many checked games, saving and loading
+// mid-game, the summary, and its refusals and exit codes.
+#include "board/BoardText.h"
+#include "support/SmallBoards.h"
+#include "support/TempDir.h"
+#include "support/ToolRun.h"
+
+#include <cstdlib>
+#include <gtest/gtest.h>
+#include <sstream>
+
+namespace {
+
+const std::string DefaultBoard = std::string(TARNHOLLOW_GAME_DIR) + "/Board1.brd";
+const std::string DataDir = TARNHOLLOW_TEST_DATA;
+
+// TARNHOLLOW_REGENERATE=1 writes the golden files instead of comparing with them.
+bool Regenerating()
+{
+    const char* value = std::getenv("TARNHOLLOW_REGENERATE");
+    return value != nullptr && std::string(value) == "1";
+}
+
+std::string ReadText(const std::string& path)
+{
+    const auto bytes = TempDir::Read(path);
+    return std::string(bytes.begin(), bytes.end());
+}
+
+std::vector<std::string> Lines(const std::string& text)
+{
+    std::vector<std::string> lines;
+    std::istringstream in(text);
+    for (std::string line; std::getline(in, line);) {
+        lines.push_back(line);
+    }
+    return lines;
+}
+
+class SimTest : public ::testing::Test
+{
+protected:
+    ToolRun Sim(const std::vector<std::string>& args, const std::string& folder = {}) const
+    {
+        return RunTool("tarnhollow-sim", args, Scratch, folder);
+    }
+    TempDir Scratch;
+};
+
+TEST_F(SimTest, SmallBoardFilesMatchTheirMaps)
+{
+    for (const auto& [name, board] :
+         {std::pair{"small-a.brd", SmallBoardA()}, std::pair{"small-b.brd", SmallBoardB()}}) {
+        const std::string path = DataDir + "/" + name;
+        if (Regenerating()) {
+            ASSERT_TRUE(board.SaveFile(path));
+        }
+        EXPECT_EQ(TempDir::Read(path), board.FileImage()) << name << " differs from its map in SmallBoards.h";
+    }
+}
+
+struct Golden
+{
+    const char* Name;
+    std::string Board;
+    std::vector<std::string> Options;
+};
+
+TEST_F(SimTest, TracesEqualTheGoldenOnes)
+{
+    const std::vector<Golden> goldens = {
+        {"default", DefaultBoard, {}},
+        {"small-a", DataDir + "/small-a.brd", {"--players", "101101"}},
+        {"small-b", DataDir + "/small-b.brd", {"--players", "111111", "--cash", "30000"}},
+    };
+    for (const Golden& golden : goldens) {
+        for (const char* seed : {"1", "2"}) {
+            std::vector<std::string> args = {"--board", golden.Board, "--seed", seed, "--trace", "--check"};
+            args.insert(args.end(), golden.Options.begin(), golden.Options.end());
+            const ToolRun r = Sim(args);
+            ASSERT_EQ(r.Status, 0) << r.Err;
+            const std::string path = DataDir + "/traces/" + golden.Name + "-seed" + seed + ".txt";
+            if (Regenerating()) {
+                Scratch.WriteText("regenerated", r.Out);
+                std::filesystem::copy_file(Scratch.File("regenerated"), path,
+                                           std::filesystem::copy_options::overwrite_existing);
+            }
+            // Compared in full; after a deliberate change of the rules or the default board,
+            // regenerate with TARNHOLLOW_REGENERATE=1 and look at the difference.
+            const std::vector<std::string> expected = Lines(ReadText(path));
+            const std::vector<std::string> actual = Lines(r.Out);
+            ASSERT_FALSE(expected.empty()) << path;
+            for (std::size_t i = 0; i < std::min(expected.size(), actual.size()); ++i) {
+                ASSERT_EQ(actual[i], expected[i]) << path << " line " << i + 1;
+            }
+            EXPECT_EQ(actual.size(), expected.size()) << path;
+        }
+    }
+}
+
+TEST_F(SimTest, TwoHundredCheckedGamesOnTheDefaultBoard)
+{
+    const ToolRun r = Sim({"--board", DefaultBoard, "--games", "200", "--check", "--seed", "1000"});
+    ASSERT_EQ(r.Status, 0) << r.Err;
+    const std::vector<std::string> lines = Lines(r.Out);
+    ASSERT_GE(lines.size(), 4u);
+    EXPECT_EQ(lines[0], "games 200");
+    EXPECT_EQ(lines[1].rfind("throws per game: mean ", 0), 0u);
+    EXPECT_EQ(r.Err, "");
+}
+
+TEST_F(SimTest, ContinuedGamesEqualUninterruptedOnes)
+{
+    for (const auto& [board, seed] :
+         {std::pair{DefaultBoard, std::string("5")}, std::pair{DataDir + "/small-a.brd", std::string("3")}}) {
+        const ToolRun whole = Sim({"--board", board, "--seed", seed, "--trace"});
+        ASSERT_EQ(whole.Status, 0) << whole.Err;
+        const std::vector<std::string> lines = Lines(whole.Out);
+        for (int throwNumber : {1, 6, 37, 150}) {
+            const std::string file = Scratch.File("at-" + std::to_string(throwNumber) + ".sav");
+            const ToolRun saving = Sim({"--board", board, "--seed", seed, "--trace", "--save-at",
+                                        std::to_string(throwNumber), file});
+            ASSERT_EQ(saving.Status, 0) << saving.Err;
+            EXPECT_EQ(saving.Out, whole.Out) << "saving changes nothing";
+            const ToolRun continued = Sim({"--load", file, "--seed", seed, "--trace", "--check"});
+            ASSERT_EQ(continued.Status, 0) << continued.Err;
+            // The lines after throw N's: from "turn N+1" to the end.
+            const std::string next = "turn " + std::to_string(throwNumber + 1) + " ";
+            auto from = std::find_if(lines.begin(), lines.end(),
+                                     [&](const std::string& l) { return l.rfind(next, 0) == 0; });
+            ASSERT_NE(from, lines.end()) << "the game is too short for throw " << throwNumber;
+            std::vector<std::string> expected = {"game " + seed};
+            expected.insert(expected.end(), from, lines.end());
+            EXPECT_EQ(Lines(continued.Out), expected) << "saved at throw " << throwNumber;
+        }
+    }
+}
+
+TEST_F(SimTest, TurnLimitEndsAfterTheThrowAndItsDay)
+{
+    const ToolRun r = Sim({"--board", DefaultBoard, "--trace", "--max-turns", "9"});
+    ASSERT_EQ(r.Status, 0) << r.Err;
+    const std::vector<std::string> lines = Lines(r.Out);
+    EXPECT_EQ(lines.front(), "game 1");
+    const auto end = std::find(lines.begin(), lines.end(), "end 9");
+    ASSERT_NE(end, lines.end());
+    EXPECT_EQ(std::count_if(lines.begin(), lines.end(),
+                            [](const std::string& l) { return l.rfind("turn ", 0) == 0; }),
+              9);
+    // Three cash lines follow, one per slot taking part.
+    EXPECT_EQ(std::vector<std::string>(end + 1, lines.end()).size(), 3u);
+    EXPECT_EQ((end + 1)->rfind("cash 0 ", 0), 0u);
+    EXPECT_EQ(std::find_if(lines.begin(), lines.end(),
+                           [](const std::string& l) { return l.rfind("winner", 0) == 0; }),
+              lines.end());
+
+    const ToolRun none = Sim({"--board", DefaultBoard, "--trace", "--max-turns", "0"});
+    EXPECT_EQ(none.Out, "game 1\nend 0\ncash 0 100000\ncash 1 100000\ncash 2 100000\n");
+}
+
+TEST_F(SimTest, GamesWithNobodyOrOneSlot)
+{
+    const ToolRun nobody = Sim({"--board", DefaultBoard, "--trace", "--players", "000000"});
+    ASSERT_EQ(nobody.Status, 0) << nobody.Err;
+    EXPECT_EQ(nobody.Out, "game 1\nwinner -1\nend 0\n");
+}
+
+TEST_F(SimTest, SummaryOfABatch)
+{
+    const ToolRun r = Sim({"--board", DataDir + "/small-b.brd", "--games", "5", "--seed", "10"});
+    ASSERT_EQ(r.Status, 0) << r.Err;
+    const std::vector<std::string> lines = Lines(r.Out);
+    ASSERT_GE(lines.size(), 6u);
+    EXPECT_EQ(lines[0], "games 5");
+    EXPECT_EQ(lines[2], "ended by the turn limit: 0");
+    EXPECT_EQ(lines[3].rfind("wins by slot: 0:", 0), 0u);
+    EXPECT_EQ(lines[4], "lots that earned the most rent (x y: dollars):");
+    EXPECT_EQ(lines.back().rfind("time ", 0), 0u);
+    // Game k of a batch is the single game of seed N + k - 1.
+    std::int64_t throws = 0;
+    std::int32_t most = 0;
+    for (int seed = 10; seed < 15; ++seed) {
+        const ToolRun one =
+            Sim({"--board", DataDir + "/small-b.brd", "--trace", "--seed", std::to_string(seed)});
+        const std::vector<std::string> game = Lines(one.Out);
+        const auto end = std::find_if(game.begin(), game.end(),
+                                      [](const std::string& l) { return l.rfind("end ", 0) == 0; });
+        ASSERT_NE(end, game.end());
+        const int n = std::stoi(end->substr(4));
+        throws += n;
+        most = std::max(most, n);
+    }
+    const std::int64_t tenths = (throws * 20 / 5 + 1) / 2;
+    EXPECT_EQ(lines[1].substr(0, lines[1].find(", median")),
+              "throws per game: mean " + std::to_string(tenths / 10) + "." + std::to_string(tenths % 10));
+    EXPECT_NE(lines[1].find("max " + std::to_string(most)), std::string::npos) << lines[1];
+}
+
+TEST_F(SimTest, RefusalsExitWithStatusTwo)
+{
+    const std::vector<std::vector<std::string>> usage = {
+        {"--players", "11100"},
+        {"--players", "1110x0"},
+        {"--games", "0"},
+        {"--seed", "-1"},
+        {"--cash", "lots"},
+        {"--max-turns"},
+        {"--frobnicate"},
+        {"--save-at", "3"},
+        {"--load", "x.sav", "--board", DefaultBoard},
+        {"--games", "2", "--load", "x.sav"},
+    };
+    for (const auto& args : usage) {
+        const ToolRun r = Sim(args);
+        EXPECT_EQ(r.Status, 2) << args.front();
+        EXPECT_EQ(r.Err.rfind("tarnhollow-sim: ", 0), 0u) << r.Err;
+        EXPECT_NE(r.Err.find("usage:"), std::string::npos) << r.Err;
+        EXPECT_EQ(r.Out, "");
+    }
+    // No board and no default board beside it.
+    const ToolRun noBoard = Sim({"--board", "missing.brd"}, Scratch.Path.string());
+    EXPECT_EQ(noBoard.Status, 2);
+    EXPECT_NE(noBoard.Err.find("missing.brd"), std::string::npos) << noBoard.Err;
+    // The default board of res00.dat stands in for a missing file, as in the game.
+    const ToolRun fallback =
+        Sim({"--board", "missing.brd", "--trace", "--max-turns", "30"}, std::string(TARNHOLLOW_GAME_DIR));
+    const ToolRun direct = Sim({"--board", DefaultBoard, "--trace", "--max-turns", "30"});
+    EXPECT_EQ(fallback.Status, 0) << fallback.Err;
+    EXPECT_EQ(fallback.Out, direct.Out);
+    // A damaged saved game, with its reason.
+    Scratch.Write("bad.sav",
+                  std::vector<std::uint8_t>{'T', 'H', 'S', 'A', 'V', 'E', '\r', '\n', 1, 0, 0, 0, 'x'});
+    const ToolRun bad = Sim({"--load", Scratch.File("bad.sav")});
+    EXPECT_EQ(bad.Status, 2);
+    EXPECT_NE(bad.Err.find("cut short"), std::string::npos) << bad.Err;
+    // A save that cannot be made.
+    const ToolRun unsaved =
+        Sim({"--board", DefaultBoard, "--save-at", "2", Scratch.File("no/such/folder/x.sav")});
+    EXPECT_EQ(unsaved.Status, 2);
+    EXPECT_NE(unsaved.Err.find("cannot save"), std::string::npos) << unsaved.Err;
+}
+
+TEST_F(SimTest, BrokenInvariantStopsWithStatusThree)
+{
+    // A lot the board file gives to slot 0 is on nobody's list.
+    std::optional<Board> board = BoardFromText(BoardText{
+        .Map = {"......", ".>>>v.", ".^1oo.", ".^<<<.", "......"},
+        .Streets = {},
+        .StreetNames = {},
+        .StartX = 1,
+        .StartY = 1,
+        .Pieces = {},
+    });
+    ASSERT_TRUE(board);
+    ASSERT_TRUE(board->SaveFile(Scratch.File("owned.brd")));
+    const ToolRun r = Sim({"--board", Scratch.File("owned.brd"), "--check"});
+    EXPECT_EQ(r.Status, 3);
+    EXPECT_NE(r.Err.find("is not on his list"), std::string::npos) << r.Err;
+    // Without --check the same game plays to its end.
+    EXPECT_EQ(Sim({"--board", Scratch.File("owned.brd"), "--max-turns", "50"}).Status, 0);
+}
+
+} // namespace

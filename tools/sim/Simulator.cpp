@@ -1,0 +1,448 @@
+// The simulator: the trace host, one game at full speed, batches and their summary.
+#include "Simulator.h"
+
+#include "game/Random.h"
+#include "game/Rules.h"
+#include "game/RulesCheck.h"
+#include "game/RulesText.h"
+#include "game/SavedGame.h"
+#include "shell/Options.h"
+
+#include <algorithm>
+#include <charconv>
+#include <chrono>
+#include <limits>
+
+const char* const SimUsage =
+    "usage: tarnhollow-sim [--board FILE] [--players MASK] [--seed N] [--cash N] [--max-turns N]\n"
+    "                      [--games N] [--trace] [--check] [--save-at N FILE] [--load FILE]\n";
+
+namespace {
+
+using RulesText::Concat;
+
+// An invariant broken under --check: stops the game at once.
+struct InvariantBroken
+{
+    std::string What;
+};
+
+// The simulator's host: every player is a computer, nothing is shown or played; events become
+// trace lines and totals.
+class SimHost : public RulesHost
+{
+public:
+    SimHost(const GameState& state, const Board& board, std::string* trace, bool check, SimTotals& totals)
+        : state(state), board(board), trace(trace), check(check), totals(totals)
+    {
+    }
+
+    void Line(const std::string& line)
+    {
+        if (trace != nullptr) {
+            trace->append(line);
+            trace->push_back('\n');
+        }
+    }
+
+    // After every event, under --check.
+    void Verify()
+    {
+        if (check) {
+            if (std::string broken = FindBrokenInvariant(state, board); !broken.empty()) {
+                throw InvariantBroken{Concat("throw ", state.Throws, ": ", broken)};
+            }
+        }
+    }
+
+    bool WinnerShown = false;
+
+    void ShowEvent(std::int32_t code) override
+    {
+        switch (code) {
+        case EventCode::Seizure:
+            if (trace != nullptr) {
+                Line(
+                    Concat("seize ", state.EventArg, " ", selectedX, " ", selectedY, " ", state.EventAmount));
+            }
+            break;
+        case EventCode::Ruined:
+            if (trace != nullptr) {
+                Line(Concat("ruin ", state.Current, " ", state.EventAmount));
+            }
+            break;
+        case EventCode::GameOver:
+            if (trace != nullptr) {
+                Line(Concat("ruin ", state.Current, " ", state.EventAmount));
+                Line(Concat("winner ", state.Winner()));
+            }
+            WinnerShown = true;
+            break;
+        default:
+            break;
+        }
+        // The event is settled after its dialog (the seizure changes the lot then): the next event
+        // or the end of the turn checks it.
+    }
+    bool AskDecision(std::int32_t) override { return false; }
+    void ChooseMortgage(std::int32_t, std::int32_t& x, std::int32_t& y) override
+    {
+        x = -1;
+        y = -1;
+    }
+    void PlaySound(const char*, bool) override {}
+    void RefreshPanels(unsigned) override {}
+    void SelectCell(std::int32_t x, std::int32_t y) override
+    {
+        selectedX = x;
+        selectedY = y;
+    }
+    void RedrawBoard() override {}
+
+    void PostNews(const NewsLine& news) override
+    {
+        const std::int32_t p = state.Current;
+        if (news.Code == NewsCode::Rent) {
+            totals.RentByLot[{news.Y, news.X}] += news.Value;
+        }
+        if (trace != nullptr) {
+            switch (news.Code) {
+            case NewsCode::BuyLot:
+                Line(Concat("buy ", p, " ", news.X, " ", news.Y, " ", news.Value));
+                break;
+            case NewsCode::Build:
+                Line(Concat("build ", p, " ", news.X, " ", news.Y, " ", news.Arg, " ", news.Value));
+                break;
+            case NewsCode::Rent:
+                Line(Concat("rent ", p, " ", news.Arg, " ", state.EventAmount));
+                break;
+            case NewsCode::Treasury:
+                Line(Concat("treasury ", p, " ", news.Arg != 0 ? state.EventAmount : -state.EventAmount));
+                break;
+            case NewsCode::Job:
+                if (news.Arg != 0) {
+                    Line(Concat("job ", p, " ", news.Value, " ", state.EventAmount));
+                }
+                break;
+            case NewsCode::School:
+                Line(Concat("school ", p, " ", state.EventArg, " ", news.Value));
+                break;
+            case NewsCode::Police:
+                Line(Concat("police ", p, " ", state.EventAmount, " ", state.EventArg));
+                break;
+            case NewsCode::Jail:
+                Line(Concat("jail ", p));
+                break;
+            case NewsCode::Hospital:
+                Line(Concat("hospital ", p, " ", state.EventAmount, " ", state.EventArg));
+                break;
+            case NewsCode::Courthouse:
+                Line(Concat("court ", p));
+                break;
+            case NewsCode::Mortgage:
+                Line(Concat(news.Arg != 0 ? "payoff " : "mortgage ", p, " ", news.X, " ", news.Y, " ",
+                            news.Value));
+                break;
+            default:
+                break;
+            }
+        }
+        Verify();
+    }
+
+    void SalaryPaid(std::int32_t slot, std::int32_t amount) override
+    {
+        if (trace != nullptr) {
+            Line(Concat("salary ", slot, " ", amount));
+        }
+        Verify();
+    }
+    void DayBegun() override
+    {
+        if (trace != nullptr) {
+            Line(Concat("day ", state.Week, " ", state.Day));
+        }
+        Verify();
+    }
+
+private:
+    const GameState& state;
+    const Board& board;
+    std::string* trace;
+    bool check;
+    SimTotals& totals;
+    std::int32_t selectedX = -1;
+    std::int32_t selectedY = -1;
+};
+
+template <class Number> bool ParseNumber(const std::string& text, Number& value)
+{
+    const char* end = text.data() + text.size();
+    const auto [ptr, ec] = std::from_chars(text.data(), end, value);
+    return ec == std::errc{} && ptr == end && !text.empty();
+}
+
+} // namespace
+
+std::optional<SimOptions> ParseSimOptions(const std::vector<std::string>& args, std::string& error)
+{
+    SimOptions options;
+    bool boardGiven = false;
+    bool playersGiven = false;
+    bool cashGiven = false;
+    bool gamesGiven = false;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string& arg = args[i];
+        auto value = [&](const char* what) -> const std::string* {
+            if (i + 1 >= args.size()) {
+                error = Concat(arg, " needs ", what);
+                return nullptr;
+            }
+            return &args[++i];
+        };
+        auto number = [&](std::int32_t& out, std::int32_t least) {
+            const std::string* text = value("a number");
+            if (text == nullptr) {
+                return false;
+            }
+            if (!ParseNumber(*text, out) || out < least) {
+                error = Concat(arg, " needs a whole number of at least ", least, ", not \"", *text, "\"");
+                return false;
+            }
+            return true;
+        };
+        if (arg == "--board") {
+            const std::string* text = value("a board file");
+            if (text == nullptr) {
+                return std::nullopt;
+            }
+            options.BoardFile = *text;
+            boardGiven = true;
+        } else if (arg == "--players") {
+            const std::string* text = value("a mask of six 0s and 1s");
+            if (text == nullptr) {
+                return std::nullopt;
+            }
+            if (text->size() != PlayerSlots ||
+                !std::all_of(text->begin(), text->end(), [](char c) { return c == '0' || c == '1'; })) {
+                error = Concat("--players needs six characters 0 or 1, not \"", *text, "\"");
+                return std::nullopt;
+            }
+            options.Players = *text;
+            playersGiven = true;
+        } else if (arg == "--seed") {
+            const std::string* text = value("a number");
+            if (text == nullptr) {
+                return std::nullopt;
+            }
+            if (!ParseNumber(*text, options.Seed)) {
+                error = Concat("--seed needs a whole number from 0 to 4294967295, not \"", *text, "\"");
+                return std::nullopt;
+            }
+        } else if (arg == "--cash") {
+            if (!number(options.Cash, 0)) {
+                return std::nullopt;
+            }
+            cashGiven = true;
+        } else if (arg == "--max-turns") {
+            if (!number(options.MaxTurns, 0)) {
+                return std::nullopt;
+            }
+        } else if (arg == "--games") {
+            if (!number(options.Games, 1)) {
+                return std::nullopt;
+            }
+            gamesGiven = true;
+        } else if (arg == "--trace") {
+            options.Trace = true;
+        } else if (arg == "--check") {
+            options.Check = true;
+        } else if (arg == "--save-at") {
+            if (!number(options.SaveAt, 1)) {
+                return std::nullopt;
+            }
+            const std::string* text = value("a file after the throw number");
+            if (text == nullptr) {
+                return std::nullopt;
+            }
+            options.SaveFile = *text;
+        } else if (arg == "--load") {
+            const std::string* text = value("a saved game");
+            if (text == nullptr) {
+                return std::nullopt;
+            }
+            options.LoadFile = *text;
+        } else {
+            error = Concat("unknown option \"", arg, "\"");
+            return std::nullopt;
+        }
+    }
+    if (!options.LoadFile.empty() && (boardGiven || playersGiven || cashGiven)) {
+        error = "--load takes the board, the players and their cash from the saved game: leave out --board, "
+                "--players and --cash";
+        return std::nullopt;
+    }
+    if (options.Games > 1 && (!options.LoadFile.empty() || options.SaveAt > 0)) {
+        error = "--load and --save-at play one game: leave out --games";
+        return std::nullopt;
+    }
+    (void)gamesGiven;
+    return options;
+}
+
+SimStatus PlayGame(const SimOptions& options, const Board& original, std::uint32_t seed, std::string* trace,
+                   SimTotals& totals, GameOutcome& outcome)
+{
+    Board board = original;
+    GameState state;
+    Random random(seed);
+    SimHost host(state, board, trace, options.Check, totals);
+    Rules rules(state, board, random, host);
+    SoundEffects = 0;
+
+    host.Line(Concat("game ", seed));
+    try {
+        if (!options.LoadFile.empty()) {
+            const SavedGameResult loaded = LoadGame(options.LoadFile, state, board, random);
+            if (!loaded.Ok) {
+                return SimStatus{2, Concat("cannot load ", options.LoadFile, ": ", loaded.Reason)};
+            }
+            for (Player& player : state.Players) {
+                player.Human = 0;
+            }
+        } else {
+            for (std::int32_t i = 0; i < PlayerSlots; ++i) {
+                PlayerInGame[static_cast<std::size_t>(i)] =
+                    options.Players[static_cast<std::size_t>(i)] == '1' ? 1 : 0;
+                PlayerHuman[static_cast<std::size_t>(i)] = 0;
+            }
+            InitialCash = options.Cash;
+            rules.StartGame();
+        }
+        host.Verify();
+        while (state.Running && state.Throws < options.MaxTurns) {
+            const std::int32_t die = rules.Throw();
+            host.Line(Concat("turn ", state.Throws, " ", state.Current, " ", die));
+            while (rules.Step()) {
+            }
+            const Player& p = state.CurrentPlayer();
+            host.Line(Concat("stop ", state.Current, " ", p.X, " ", p.Y));
+            host.Verify();
+            rules.SettleEvents();
+            rules.EndTurn();
+            host.Verify();
+            if (state.Throws == options.SaveAt && state.Running) {
+                const SavedGameResult saved = SaveGame(options.SaveFile, state, board, random);
+                if (!saved.Ok) {
+                    return SimStatus{2, Concat("cannot save ", options.SaveFile, ": ", saved.Reason)};
+                }
+            }
+        }
+    } catch (const InvariantBroken& broken) {
+        return SimStatus{3, Concat("seed ", seed, ", ", broken.What)};
+    }
+    if (!state.Running && !host.WinnerShown) {
+        host.Line(Concat("winner ", state.Winner()));
+    }
+    outcome.Throws = state.Throws;
+    outcome.TurnLimit = state.Running;
+    outcome.Winner = state.Running ? -1 : state.Winner();
+    host.Line(Concat("end ", state.Throws));
+    for (std::int32_t i = 0; i < PlayerSlots; ++i) {
+        if ((state.TakingPart & (1u << i)) != 0) {
+            host.Line(Concat("cash ", i, " ", state.Players[static_cast<std::size_t>(i)].Cash));
+        }
+    }
+    totals.ThrowsPerGame.push_back(outcome.Throws);
+    if (outcome.TurnLimit) {
+        ++totals.TurnLimitGames;
+    } else if (outcome.Winner >= 0) {
+        ++totals.Wins[static_cast<std::size_t>(outcome.Winner)];
+    } else {
+        ++totals.NoWinner;
+    }
+    if (options.SaveAt > 0 && outcome.Throws < options.SaveAt) {
+        return SimStatus{2, Concat("the game ended after throw ", outcome.Throws, ", before throw ",
+                                   options.SaveAt, ": nothing was saved to ", options.SaveFile)};
+    }
+    return {};
+}
+
+std::string FormatSummary(const SimTotals& totals)
+{
+    std::string out;
+    std::vector<std::int32_t> throws = totals.ThrowsPerGame;
+    std::sort(throws.begin(), throws.end());
+    const std::size_t games = throws.size();
+    std::int64_t sum = 0;
+    for (std::int32_t t : throws) {
+        sum += t;
+    }
+    out += Concat("games ", games, "\n");
+    if (games > 0) {
+        // The mean with one decimal, rounded half up.
+        const std::int64_t tenths = (sum * 20 / static_cast<std::int64_t>(games) + 1) / 2;
+        const double median =
+            games % 2 == 1 ? throws[games / 2] : (throws[games / 2 - 1] + throws[games / 2]) / 2.0;
+        std::string medianText = Concat(static_cast<std::int64_t>(median));
+        if (median != static_cast<double>(static_cast<std::int64_t>(median))) {
+            medianText += ".5";
+        }
+        out += Concat("throws per game: mean ", tenths / 10, ".", tenths % 10, ", median ", medianText,
+                      ", max ", throws.back(), "\n");
+    }
+    out += Concat("ended by the turn limit: ", totals.TurnLimitGames, "\n");
+    out += "wins by slot:";
+    for (std::int32_t i = 0; i < PlayerSlots; ++i) {
+        out += Concat(" ", i, ":", totals.Wins[static_cast<std::size_t>(i)]);
+    }
+    out += Concat(" none:", totals.NoWinner, "\n");
+    std::vector<std::pair<std::int64_t, std::pair<std::int32_t, std::int32_t>>> lots;
+    for (const auto& [cell, rent] : totals.RentByLot) {
+        lots.emplace_back(rent, cell);
+    }
+    // Most rent first; equal rents in row order.
+    std::stable_sort(lots.begin(), lots.end(),
+                     [](const auto& a, const auto& b) { return a.first > b.first; });
+    out += "lots that earned the most rent (x y: dollars):\n";
+    for (std::size_t k = 0; k < lots.size() && k < 10; ++k) {
+        out += Concat("  ", lots[k].second.second, " ", lots[k].second.first, ": ", lots[k].first, "\n");
+    }
+    return out;
+}
+
+SimStatus RunSimulator(const SimOptions& options, std::FILE* out)
+{
+    Board board;
+    if (options.LoadFile.empty() && board.LoadFile(options.BoardFile) == BoardSource::None) {
+        return SimStatus{2, Concat("cannot read the board ", options.BoardFile, " nor the default board of ",
+                                   Board::DefaultArchive)};
+    }
+    SimTotals totals;
+    std::string trace;
+    const auto started = std::chrono::steady_clock::now();
+    for (std::int32_t k = 0; k < options.Games; ++k) {
+        const std::uint32_t seed = options.Seed + static_cast<std::uint32_t>(k);
+        GameOutcome outcome;
+        trace.clear();
+        const SimStatus status =
+            PlayGame(options, board, seed, options.Trace ? &trace : nullptr, totals, outcome);
+        std::fwrite(trace.data(), 1, trace.size(), out);
+        if (status.ExitCode != 0) {
+            return status;
+        }
+    }
+    if (!options.Trace) {
+        const double seconds =
+            std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
+        std::int64_t throws = 0;
+        for (std::int32_t t : totals.ThrowsPerGame) {
+            throws += t;
+        }
+        const std::string summary = FormatSummary(totals);
+        std::fwrite(summary.data(), 1, summary.size(), out);
+        std::fprintf(out, "time %.3f s, %.0f throws a second\n", seconds,
+                     seconds > 0 ? static_cast<double>(throws) / seconds : 0.0);
+    }
+    return {};
+}
