@@ -1,0 +1,57 @@
+// Benchmark of the rules engine at the simulator's full speed: computer-only games on the default
+// board, in throws a second (budget: at least 100,000 on one core).
+#include "game/Rules.h"
+#include "shell/Options.h"
+
+#include <benchmark/benchmark.h>
+#include <cstdio>
+
+namespace {
+
+class SilentHost : public RulesHost
+{
+public:
+    void ShowEvent(std::int32_t) override {}
+    bool AskDecision(std::int32_t) override { return false; }
+    void ChooseMortgage(std::int32_t, std::int32_t& x, std::int32_t& y) override { x = y = -1; }
+    void PlaySound(const char*, bool) override {}
+    void PostNews(const NewsLine&) override {}
+    void RefreshPanels(unsigned) override {}
+    void SelectCell(std::int32_t, std::int32_t) override {}
+    void RedrawBoard() override {}
+    void SalaryPaid(std::int32_t, std::int32_t) override {}
+    void DayBegun() override {}
+};
+
+void BM_ComputerGames(benchmark::State& bench)
+{
+    Board original;
+    if (original.LoadFile(std::string(TARNHOLLOW_GAME_DIR) + "/Board1.brd",
+                          std::string(TARNHOLLOW_GAME_DIR) + "/res00.dat") == BoardSource::None) {
+        bench.SkipWithError("no default board in the game folder");
+        return;
+    }
+    SoundEffects = 0;
+    PlayerInGame = {1, 1, 1, 0, 0, 0};
+    PlayerHuman = {0, 0, 0, 0, 0, 0};
+    std::int64_t throws = 0;
+    std::uint32_t seed = 1;
+    for (auto _ : bench) {
+        Board board = original;
+        GameState state;
+        Random random(seed++);
+        SilentHost host;
+        Rules rules(state, board, random, host);
+        rules.StartGame();
+        while (state.Running && state.Throws < 20000) {
+            rules.PlayThrow();
+        }
+        throws += state.Throws;
+    }
+    bench.counters["throws"] = benchmark::Counter(static_cast<double>(throws), benchmark::Counter::kIsRate);
+}
+BENCHMARK(BM_ComputerGames)->Unit(benchmark::kMillisecond)->MinTime(2.0);
+
+} // namespace
+
+BENCHMARK_MAIN();
