@@ -190,7 +190,6 @@ std::optional<SimOptions> ParseSimOptions(const std::vector<std::string>& args, 
     bool boardGiven = false;
     bool playersGiven = false;
     bool cashGiven = false;
-    bool gamesGiven = false;
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& arg = args[i];
         auto value = [&](const char* what) -> const std::string* {
@@ -252,7 +251,6 @@ std::optional<SimOptions> ParseSimOptions(const std::vector<std::string>& args, 
             if (!number(options.Games, 1)) {
                 return std::nullopt;
             }
-            gamesGiven = true;
         } else if (arg == "--trace") {
             options.Trace = true;
         } else if (arg == "--check") {
@@ -286,7 +284,6 @@ std::optional<SimOptions> ParseSimOptions(const std::vector<std::string>& args, 
         error = "--load and --save-at play one game: leave out --games";
         return std::nullopt;
     }
-    (void)gamesGiven;
     return options;
 }
 

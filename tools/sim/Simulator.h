@@ -60,6 +60,32 @@ struct SimStatus
     std::string Message;
 };
 
+// The trace: one event a line, tokens separated by one space, slots 0 to 5, cells as X Y.
+//   game SEED
+//   turn N P D          throw number N (from 1) by slot P, die value D
+//   stop P X Y          where the walk ended
+//   rent P O AMOUNT     P paid AMOUNT to O
+//   buy P X Y PRICE
+//   build P X Y S PRICE structure S (1 to 6)
+//   treasury P AMOUNT   positive when P receives, negative when P pays
+//   job P J WAGE
+//   school P LEVEL TUITION
+//   police P AMOUNT TURNS
+//   jail P              the visit to the family in jail
+//   hospital P AMOUNT TURNS
+//   court P
+//   mortgage P X Y VALUE
+//   payoff P X Y COST
+//   salary P AMOUNT     pay day, one line per paid slot in slot order
+//   day W D             the calendar moved (after the salaries, before releases, exits, seizures)
+//   seize P X Y S       P lost the mortgaged lot at X Y, which carried structure S
+//   ruin P AMOUNT       what P could raise
+//   winner P            -1 when nobody remains
+//   end N               the game is over after N throws (winner or turn limit)
+//   cash P C            final cash of every slot that took part, in slot order
+// A payment's line comes after the payment is settled, after any mortgage and ruin it caused;
+// its amount is what was paid (after a ruin, what the player could raise).
+
 // Plays one game on a copy of board (or from options.LoadFile), with the seed given. Trace lines
 // are appended to trace when it is not null; totals are added to.
 SimStatus PlayGame(const SimOptions& options, const Board& board, std::uint32_t seed, std::string* trace,
