@@ -144,21 +144,35 @@ void BoardView::Render()
         }
         shifted = !shifted;
     }
+    DrawQueued();
+}
+
+void BoardView::Queue(const Surface* sheet, std::int32_t x, std::int32_t y, std::int32_t frame)
+{
+    if (sheet) {
+        queued.push_back({sheet, frame, x, y});
+    }
+}
+
+void BoardView::DrawQueued()
+{
+    Surface::DrawFrames(*View, queued);
+    queued.clear();
 }
 
 void BoardView::DrawTile(std::int32_t x, std::int32_t y, std::int32_t left, std::int32_t top)
 {
     if (!board.Inside(x, y)) {
-        DrawFrameOf(*View, Sheets.Blank, left, top, 0);
+        Queue(Sheets.Blank, left, top, 0);
         return;
     }
     const bool cursor = x == board.CursorX && y == board.CursorY;
     if (cursor) {
-        DrawFrameOf(*View, Sheets.Table1, left, top - Lift, CursorBackFrame);
+        Queue(Sheets.Table1, left, top - Lift, CursorBackFrame);
     }
     DrawCell(x, y, left, top);
     if (cursor) {
-        DrawFrameOf(*View, Sheets.Table1, left, top - Lift, CursorFrontFrame);
+        Queue(Sheets.Table1, left, top - Lift, CursorFrontFrame);
     }
 }
 
@@ -172,9 +186,9 @@ void BoardView::DrawCell(std::int32_t x, std::int32_t y, std::int32_t left, std:
         // Kinds no tool of ours makes can name frames that are no building (pawns, arrows) or
         // none at all; plain ground under them keeps the last rendering from showing through.
         if (!CoversCell(frame)) {
-            DrawFrameOf(*View, Sheets.Table0, left, top, 0);
+            Queue(Sheets.Table0, left, top, 0);
         }
-        DrawFrameOf(*View, Sheets.Table1, left, top - Lift, frame);
+        Queue(Sheets.Table1, left, top - Lift, frame);
     } else {
         std::int32_t frame = cell.Kind;
         if (cell.Kind == CellKind::Ground) {
@@ -182,9 +196,9 @@ void BoardView::DrawCell(std::int32_t x, std::int32_t y, std::int32_t left, std:
                                        (y == board.Height() - 1 ? 4 : 0) | (x == 0 ? 8 : 0);
             frame = EdgeFrame[static_cast<std::size_t>(sides)];
         }
-        DrawFrameOf(*View, Sheets.Table0, left, top, frame);
+        Queue(Sheets.Table0, left, top, frame);
         if (cell.Direction >= 5) {
-            DrawFrameOf(*View, Sheets.Table1, left, top - Lift, cell.Direction + 15);
+            Queue(Sheets.Table1, left, top - Lift, cell.Direction + 15);
         }
     }
     if (cell.Pawns != 0 && !board.EditMode) {
@@ -208,7 +222,7 @@ void BoardView::DrawPawns(std::uint8_t pawns, std::int32_t left, std::int32_t to
     std::size_t k = 0;
     for (std::int32_t i = 0; i < Board::PlayerCount; ++i) {
         if ((pawns >> i) & 1) {
-            DrawFrameOf(*View, Sheets.Table1, left + offsets[k].X, top - Lift + offsets[k].Y, i);
+            Queue(Sheets.Table1, left + offsets[k].X, top - Lift + offsets[k].Y, i);
             ++k;
         }
     }
@@ -220,14 +234,15 @@ void BoardView::DrawEditorMarkers(std::int32_t x, std::int32_t y, std::int32_t l
     if (board.ShowDirections) {
         const std::int32_t m = cell.Direction >= 5 ? cell.Direction - 4 : cell.Direction;
         if (m > 0) {
-            DrawFrameOf(*View, Sheets.Table1, left, top - EditorArrowLift, m + ArrowFrameBase);
+            Queue(Sheets.Table1, left, top - EditorArrowLift, m + ArrowFrameBase);
         }
     }
     if (board.ShowStart && x == board.StartX && y == board.StartY) {
-        DrawFrameOf(*View, Sheets.Table1, left, top - Lift, StartFrame);
+        Queue(Sheets.Table1, left, top - Lift, StartFrame);
     }
     if (board.ShowStreetNames && StreetNameFont) {
         const std::string text = std::to_string(cell.Street + 1) + "- " + board.GetStreetName(cell.Street);
+        DrawQueued(); // the text goes over the pictures drawn so far
         Rect box{left, top, left + TileWidth, top + TileHeight};
         View->DrawTextInRect(box, text, TextFormat::Center | TextFormat::VCenter | TextFormat::SingleLine, 0,
                              StreetNameFont);

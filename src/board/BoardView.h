@@ -3,14 +3,15 @@
 #pragma once
 
 #include "graphics/Geometry.h"
+#include "graphics/Surface.h"
 
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <vector>
 
 class Board;
 class Font;
-class Surface;
 
 // The tile sheets the view draws from; loaded and owned by the screen that shows the board
 // (null while that screen is not current: nothing is drawn from a missing sheet).
@@ -92,10 +93,14 @@ private:
     void DrawCell(std::int32_t x, std::int32_t y, std::int32_t left, std::int32_t top);
     void DrawPawns(std::uint8_t pawns, std::int32_t left, std::int32_t top);
     void DrawEditorMarkers(std::int32_t x, std::int32_t y, std::int32_t left, std::int32_t top);
+    // Pictures are collected and drawn as one batch.
+    void Queue(const Surface* sheet, std::int32_t x, std::int32_t y, std::int32_t frame);
+    void DrawQueued();
     // The cell under a screen pixel when it lies inside the border.
     bool InnerCellAt(std::int32_t sx, std::int32_t sy, Point& cell) const;
 
     Board& board;
     Surface& backBuffer;
     ShowFunction show;
+    std::vector<FrameDraw> queued;
 };

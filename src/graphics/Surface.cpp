@@ -129,49 +129,51 @@ void Copy(Surface& dest, std::int32_t x, std::int32_t y, const Rect& srcRect, co
 // The clip of an untransformed context when it is one whole-pixel rectangle (possibly empty).
 bool PlainClip(cairo_t* cr, Rect& clip);
 
-// A masked copy of a transparent image (alpha only 0 or 255) as plain copies of the runs of
-// drawn pixels: the same pixels as compositing, with half the memory traffic for a diamond tile.
-// False when it does not apply (another clip shape, a transform, no runs known).
-bool CopyOpaqueRuns(Surface& dest, std::int32_t x, std::int32_t y, const Rect& srcRect, const Surface& image)
+// Pixels of a canvas that run copies write to, and the part of them they may change.
+struct RunTarget
 {
-    cairo_t* cr = dest.Context();
-    if (!cr || !image.CairoSurface() || !image.HasOpaqueRuns() ||
-        cairo_image_surface_get_format(image.CairoSurface()) != CAIRO_FORMAT_ARGB32) {
-        return false;
+    std::uint8_t* Data = nullptr;
+    std::ptrdiff_t Stride = 0;
+    Rect Clip; // inside the canvas
+};
+
+// Whether masked copies of image can be copies of its opaque runs (alpha only 0 or 255).
+bool HasRuns(const Surface& image)
+{
+    return image.CairoSurface() && image.HasOpaqueRuns() &&
+           cairo_image_surface_get_format(image.CairoSurface()) == CAIRO_FORMAT_ARGB32;
+}
+
+// Copies the opaque runs of srcRect of image to (x, y) of the target, inside its clip: the same
+// pixels as compositing, with half the memory traffic for a diamond tile. Touches no Cairo
+// object, so that threads can copy into different clips of one canvas at once.
+void CopyRuns(const RunTarget& target, std::int64_t x, std::int64_t y, const Rect& srcRect,
+              const Surface& image)
+{
+    Rect part = Intersect(srcRect, {0, 0, image.Width, image.Height});
+    if (IsEmptyRect(part)) {
+        return;
     }
-    Rect clip;
-    if (!PlainClip(cr, clip)) {
-        return false;
+    x += part.Left - srcRect.Left;
+    y += part.Top - srcRect.Top;
+    const std::int64_t left = std::max<std::int64_t>(x, target.Clip.Left);
+    const std::int64_t top = std::max<std::int64_t>(y, target.Clip.Top);
+    const std::int64_t right = std::min<std::int64_t>(x + part.Width(), target.Clip.Right);
+    const std::int64_t bottom = std::min<std::int64_t>(y + part.Height(), target.Clip.Bottom);
+    if (right <= left || bottom <= top) {
+        return;
     }
-    std::int64_t dx = x;
-    std::int64_t dy = y;
-    Rect part = srcRect;
-    if (!ClampCopy(dest, dx, dy, part, image)) {
-        return true;
-    }
-    // Then to the clip.
-    const Rect to = Intersect({static_cast<std::int32_t>(dx), static_cast<std::int32_t>(dy),
-                               static_cast<std::int32_t>(dx + part.Width()),
-                               static_cast<std::int32_t>(dy + part.Height())},
-                              clip);
-    if (IsEmptyRect(to)) {
-        return true;
-    }
-    part = {part.Left + to.Left - static_cast<std::int32_t>(dx),
-            part.Top + to.Top - static_cast<std::int32_t>(dy),
-            part.Left + to.Right - static_cast<std::int32_t>(dx),
-            part.Top + to.Bottom - static_cast<std::int32_t>(dy)};
-    cairo_surface_t* target = dest.CairoSurface();
-    cairo_surface_flush(target);
-    std::uint8_t* destData = cairo_image_surface_get_data(target);
-    const std::ptrdiff_t destStride = cairo_image_surface_get_stride(target);
+    part.Left += static_cast<std::int32_t>(left - x);
+    part.Top += static_cast<std::int32_t>(top - y);
+    part.Right = part.Left + static_cast<std::int32_t>(right - left);
+    part.Bottom = part.Top + static_cast<std::int32_t>(bottom - top);
     const std::uint8_t* srcData = cairo_image_surface_get_data(image.CairoSurface());
     const std::ptrdiff_t srcStride = cairo_image_surface_get_stride(image.CairoSurface());
+    const auto shift = static_cast<std::int32_t>(left) - part.Left; // source column to destination
     for (std::int32_t row = part.Top; row < part.Bottom; ++row) {
         const std::span<const std::int32_t> runs = image.OpaqueRuns(row);
-        std::uint8_t* out = destData + (to.Top + row - part.Top) * destStride;
+        std::uint8_t* out = target.Data + (top + row - part.Top) * target.Stride;
         const std::uint8_t* in = srcData + row * srcStride;
-        const std::int32_t shift = to.Left - part.Left; // source column to destination column
         for (std::size_t i = 0; i + 1 < runs.size(); i += 2) {
             const std::int32_t begin = std::max(runs[i], part.Left);
             const std::int32_t end = std::min(runs[i + 1], part.Right);
@@ -182,7 +184,40 @@ bool CopyOpaqueRuns(Surface& dest, std::int32_t x, std::int32_t y, const Rect& s
             }
         }
     }
-    cairo_surface_mark_dirty_rectangle(target, to.Left, to.Top, to.Width(), to.Height());
+}
+
+// The run target of a canvas whose clip is one rectangle; false for other clips or transforms.
+// The canvas is flushed, ready for its pixels to be written.
+bool RunTargetOf(Surface& dest, RunTarget& target)
+{
+    cairo_t* cr = dest.Context();
+    Rect clip;
+    if (!cr || !PlainClip(cr, clip)) {
+        return false;
+    }
+    cairo_surface_flush(dest.CairoSurface());
+    target.Data = cairo_image_surface_get_data(dest.CairoSurface());
+    target.Stride = cairo_image_surface_get_stride(dest.CairoSurface());
+    target.Clip = Intersect(clip, {0, 0, dest.Width, dest.Height});
+    return true;
+}
+
+void MarkChanged(Surface& dest, const Rect& r)
+{
+    if (!IsEmptyRect(r)) {
+        cairo_surface_mark_dirty_rectangle(dest.CairoSurface(), r.Left, r.Top, r.Width(), r.Height());
+    }
+}
+
+// A masked copy as copies of the image's opaque runs; false when that does not apply.
+bool CopyOpaqueRuns(Surface& dest, std::int32_t x, std::int32_t y, const Rect& srcRect, const Surface& image)
+{
+    RunTarget target;
+    if (!HasRuns(image) || !RunTargetOf(dest, target)) {
+        return false;
+    }
+    CopyRuns(target, x, y, srcRect, image);
+    MarkChanged(dest, target.Clip);
     return true;
 }
 
@@ -460,6 +495,61 @@ void Surface::DrawFrame(Surface& dest, std::int32_t x, std::int32_t y, std::int3
     }
     const Rect r = image.FrameSource(frameIndex);
     DrawImage(dest, x, y, &r, image);
+}
+
+void Surface::DrawFrames(Surface& dest, std::span<const FrameDraw> draws)
+{
+    // Worth threads only when many pictures cover much of a large canvas.
+    constexpr std::size_t BandedDraws = 64;
+    RunTarget target;
+    const bool allRuns = std::all_of(draws.begin(), draws.end(), [](const FrameDraw& d) {
+        return d.Image == nullptr || (d.Image->Transparent && HasRuns(*d.Image));
+    });
+    if (!allRuns || draws.size() < BandedDraws ||
+        static_cast<std::int64_t>(dest.Width) * dest.Height < BandedArea || !RunTargetOf(dest, target)) {
+        for (const FrameDraw& d : draws) {
+            if (d.Image) {
+                DrawFrame(dest, d.X, d.Y, d.Frame, *d.Image);
+            }
+        }
+        return;
+    }
+    // Each band draws every picture in order, clipped to its rows: every pixel sees the same
+    // copies in the same order as one after the other.
+    const auto drawBand = [draws](RunTarget band) {
+        for (const FrameDraw& d : draws) {
+            if (d.Image && d.Frame >= 0) {
+                CopyRuns(band, d.X, d.Y, d.Image->FrameSource(d.Frame), *d.Image);
+            }
+        }
+    };
+    const int bands = static_cast<int>(std::clamp(std::thread::hardware_concurrency(), 1u, 4u));
+    std::vector<std::thread> workers;
+    const Rect clip = target.Clip;
+    int top = clip.Top;
+    for (int i = 0; i < bands; ++i) {
+        const int bottom =
+            clip.Top + static_cast<int>(static_cast<std::int64_t>(clip.Height()) * (i + 1) / bands);
+        RunTarget band = target;
+        band.Clip = {clip.Left, top, clip.Right, bottom};
+        top = bottom;
+        if (IsEmptyRect(band.Clip)) {
+            continue;
+        }
+        if (i + 1 == bands) {
+            drawBand(band);
+            continue;
+        }
+        try {
+            workers.emplace_back(drawBand, band);
+        } catch (const std::system_error&) {
+            drawBand(band); // no thread to be had: this one draws the band
+        }
+    }
+    for (std::thread& worker : workers) {
+        worker.join();
+    }
+    MarkChanged(dest, clip);
 }
 
 Rect Surface::FrameSource(std::int32_t n) const

@@ -40,6 +40,17 @@ struct PixelBuffer
     std::int32_t Pitch = 0; // bytes per row
 };
 
+class Surface;
+
+// One picture of a batch: frame Frame of Image with its top-left corner at (X, Y).
+struct FrameDraw
+{
+    const Surface* Image = nullptr;
+    std::int32_t Frame = 0;
+    std::int32_t X = 0;
+    std::int32_t Y = 0;
+};
+
 class Surface
 {
 public:
@@ -72,6 +83,9 @@ public:
                           const Surface& image);
     static void DrawFrame(Surface& dest, std::int32_t x, std::int32_t y, std::int32_t frameIndex,
                           const Surface& image);
+    // The pictures one after the other, as DrawFrame draws them (none for a null image); a large
+    // batch of transparent pictures is shared out to threads in horizontal bands of dest.
+    static void DrawFrames(Surface& dest, std::span<const FrameDraw> draws);
     static void StretchBlit(Surface& dest, const Rect& destRect, const Surface& src, bool smooth,
                             const Rect& srcRect);
     // corners: upper-left, upper-right, lower-left of the destination parallelogram.

@@ -238,6 +238,62 @@ TEST(CopyTest, AllBlackImageDrawsNothingWhenTransparentAndBlackWhenOpaque)
     EXPECT_EQ(CountOther(*dest, {0, 0, 5, 5}, 0), 0);
 }
 
+TEST(FrameTest, ABatchOfFramesDrawsWhatDrawingThemOneByOneDraws)
+{
+    // Four overlapping frames of 100 x 70 with holes, a sheet in layout 1.
+    const auto colourAt = [](int x, int y) {
+        const int frame = x / 101 + 2 * (y / 71);
+        const int u = x % 101;
+        const int v = y % 71;
+        if (u == 100 || v == 70 || (u * 7 + v * 3 + frame) % 11 == 0 ||
+            std::abs(u - 50) + std::abs(v - 35) > 45) {
+            return Colour{0};
+        }
+        return static_cast<Colour>(0x203040 + frame * 0x30 + u * 0x100 + v * 0x10000);
+    };
+    const auto sheet = Image(8 * 101, 2 * 71, true, colourAt, 1, 100, 70);
+    std::vector<FrameDraw> draws;
+    unsigned seed = 7;
+    for (int i = 0; i < 400; ++i) {
+        seed = seed * 1103515245u + 12345u;
+        const int x = static_cast<int>((seed >> 8) % 1300) - 120;
+        seed = seed * 1103515245u + 12345u;
+        const int y = static_cast<int>((seed >> 8) % 900) - 90;
+        draws.push_back({i % 50 == 0 ? nullptr : sheet.get(), i % 37 == 0 ? -1 : i % 4, x, y});
+    }
+    const Rect clips[] = {{0, 0, 1200, 800}, {50, 31, 1103, 777}};
+    std::unique_ptr<Surface> batch;
+    for (const Rect& clip : clips) {
+        auto one = Canvas(1200, 800, Grey);
+        batch = Canvas(1200, 800, Grey);
+        one->SetClip(&clip);
+        batch->SetClip(&clip);
+        for (const FrameDraw& d : draws) {
+            if (d.Image) {
+                Surface::DrawFrame(*one, d.X, d.Y, d.Frame, *d.Image);
+            }
+        }
+        Surface::DrawFrames(*batch, draws);
+        int differ = 0;
+        for (int y = 0; y < 800; ++y) {
+            for (int x = 0; x < 1200; ++x) {
+                differ += one->PixelAt(x, y) != batch->PixelAt(x, y) ? 1 : 0;
+            }
+        }
+        EXPECT_EQ(differ, 0);
+        EXPECT_GT(CountOther(*batch, clip, Grey), 100000); // the pictures cover much of it
+    }
+    // Nothing outside the clip.
+    EXPECT_EQ(CountOther(*batch, {0, 0, 50, 800}, Grey), 0);
+    // Pictures without a mask are drawn opaque, also in a batch.
+    const auto opaque = Image(
+        11, 11, false, [](int, int) { return Colour{0}; }, 1, 10, 10);
+    auto dest = Canvas(1200, 800, White);
+    const std::vector<FrameDraw> mixed(100, FrameDraw{opaque.get(), 0, 5, 5});
+    Surface::DrawFrames(*dest, mixed);
+    EXPECT_EQ(dest->PixelAt(9, 9), 0u);
+}
+
 TEST(FrameTest, SourceRectangleOfEveryLayout)
 {
     Surface s;
