@@ -8,21 +8,6 @@
 
 namespace {
 
-class SilentHost : public RulesHost
-{
-public:
-    void ShowEvent(std::int32_t) override {}
-    bool AskDecision(std::int32_t) override { return false; }
-    void ChooseMortgage(std::int32_t, std::int32_t& x, std::int32_t& y) override { x = y = -1; }
-    void PlaySound(const char*, bool) override {}
-    void PostNews(const NewsLine&) override {}
-    void RefreshPanels(unsigned) override {}
-    void SelectCell(std::int32_t, std::int32_t) override {}
-    void RedrawBoard() override {}
-    void SalaryPaid(std::int32_t, std::int32_t) override {}
-    void DayBegun() override {}
-};
-
 void BM_ComputerGames(benchmark::State& bench)
 {
     Board original;
@@ -40,7 +25,7 @@ void BM_ComputerGames(benchmark::State& bench)
         Board board = original;
         GameState state;
         Random random(seed++);
-        SilentHost host;
+        QuietRulesHost host;
         Rules rules(state, board, random, host);
         rules.StartGame();
         while (state.Running && state.Throws < 20000) {

@@ -89,3 +89,20 @@ public:
     // seizures of the day's end follow.
     virtual void DayBegun() = 0;
 };
+
+// A host that shows, asks and plays nothing: every decision is No and a mortgage choice names no
+// cell (the first free property is taken). For running the rules at full speed.
+class QuietRulesHost : public RulesHost
+{
+public:
+    void ShowEvent(std::int32_t) override {}
+    bool AskDecision(std::int32_t) override { return false; }
+    void ChooseMortgage(std::int32_t, std::int32_t& x, std::int32_t& y) override { x = y = -1; }
+    void PlaySound(const char*, bool) override {}
+    void PostNews(const NewsLine&) override {}
+    void RefreshPanels(unsigned) override {}
+    void SelectCell(std::int32_t, std::int32_t) override {}
+    void RedrawBoard() override {}
+    void SalaryPaid(std::int32_t, std::int32_t) override {}
+    void DayBegun() override {}
+};

@@ -9,23 +9,15 @@
 
 namespace {
 
-class QuietHost : public RulesHost
+class FuzzHost : public QuietRulesHost
 {
 public:
-    void ShowEvent(std::int32_t) override {}
     bool AskDecision(std::int32_t code) override { return code % 2 == 0; }
     void ChooseMortgage(std::int32_t debt, std::int32_t& x, std::int32_t& y) override
     {
         x = debt % 7;
         y = debt % 5;
     }
-    void PlaySound(const char*, bool) override {}
-    void PostNews(const NewsLine&) override {}
-    void RefreshPanels(unsigned) override {}
-    void SelectCell(std::int32_t, std::int32_t) override {}
-    void RedrawBoard() override {}
-    void SalaryPaid(std::int32_t, std::int32_t) override {}
-    void DayBegun() override {}
 };
 
 } // namespace
@@ -51,7 +43,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (SavedGameImage(state, board, random) != image) {
         std::abort();
     }
-    QuietHost host;
+    FuzzHost host;
     Rules rules(state, board, random, host);
     for (int i = 0; i < 40 && state.Running; ++i) {
         rules.PlayThrow();

@@ -197,6 +197,22 @@ TEST_F(TurnTest, SeizureNamesTheStructureLost)
     EXPECT_EQ(At(UpX, UpY).Kind, CellKind::LotForSale);
 }
 
+TEST_F(TurnTest, LotsOnNobodysListRunOutSafely)
+{
+    Join(0, 0);
+    Join(1, 0);
+    // From a board file: an owned lot with no owner and one of slot 2 that no list holds, both
+    // with a day of mortgage left.
+    Set(UpX, UpY, CellKind::OwnedLot + 2, 0, 1);
+    Set(DownX, DownY, CellKind::OwnedLot, 3, 1);
+    rules.EndDay();
+    EXPECT_EQ(At(UpX, UpY).Kind, CellKind::LotForSale);
+    EXPECT_EQ(At(DownX, DownY).Kind, CellKind::LotForSale);
+    EXPECT_EQ(host.CallsStarting("event"), (std::vector<std::string>{"event 10 amount 0 arg 2 at 4 3"}));
+    EXPECT_EQ(state.Players[2].MortgageCount, 0);
+    EXPECT_EQ(state.Players[2].PropertyCount, 0);
+}
+
 TEST_F(TurnTest, EndDayRedrawsJunctionExits)
 {
     board.New(6, 6);

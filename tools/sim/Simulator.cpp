@@ -29,7 +29,7 @@ struct InvariantBroken
 
 // The simulator's host: every player is a computer, nothing is shown or played; events become
 // trace lines and totals.
-class SimHost : public RulesHost
+class SimHost : public QuietRulesHost
 {
 public:
     SimHost(const GameState& state, const Board& board, std::string* trace, bool check, SimTotals& totals)
@@ -84,20 +84,11 @@ public:
         // The event is settled after its dialog (the seizure changes the lot then): the next event
         // or the end of the turn checks it.
     }
-    bool AskDecision(std::int32_t) override { return false; }
-    void ChooseMortgage(std::int32_t, std::int32_t& x, std::int32_t& y) override
-    {
-        x = -1;
-        y = -1;
-    }
-    void PlaySound(const char*, bool) override {}
-    void RefreshPanels(unsigned) override {}
     void SelectCell(std::int32_t x, std::int32_t y) override
     {
         selectedX = x;
         selectedY = y;
     }
-    void RedrawBoard() override {}
 
     void PostNews(const NewsLine& news) override
     {
