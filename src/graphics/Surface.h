@@ -27,6 +27,7 @@ constexpr std::uint32_t Bottom = 0x0008;
 constexpr std::uint32_t WordBreak = 0x0010;
 constexpr std::uint32_t SingleLine = 0x0020;
 constexpr std::uint32_t NoClip = 0x0100;
+constexpr std::uint32_t NoPrefix = 0x0800; // an "&" is drawn as it is
 constexpr std::uint32_t CalcRect = 0x0400; // measure only: sets the rectangle's bottom (and right)
 } // namespace TextFormat
 

@@ -55,14 +55,15 @@ struct PreparedText
     std::vector<std::pair<int, int>> Underlined;
 };
 
-// Takes out the "&" accelerator marks ("&&" is an "&") and the line breaks a single line has not.
-PreparedText Prepare(const std::string& utf8, bool singleLine)
+// Takes out the "&" accelerator marks ("&&" is an "&") unless noPrefix, and the line breaks a single
+// line has not.
+PreparedText Prepare(const std::string& utf8, bool singleLine, bool noPrefix)
 {
     PreparedText out;
     out.Text.reserve(utf8.size());
     for (std::size_t i = 0; i < utf8.size();) {
         const char c = utf8[i];
-        if (c == '&') {
+        if (c == '&' && !noPrefix) {
             ++i;
             if (i >= utf8.size()) {
                 break;
@@ -124,7 +125,7 @@ std::int32_t Surface::DrawTextInRect(Rect& rect, std::string_view text, std::uin
         return 0;
     }
     const bool singleLine = (format & TextFormat::SingleLine) != 0;
-    const PreparedText prepared = Prepare(ToUtf8(text), singleLine);
+    const PreparedText prepared = Prepare(ToUtf8(text), singleLine, (format & TextFormat::NoPrefix) != 0);
     if (prepared.Text.empty()) {
         if (measure) {
             rect.Right = rect.Left;

@@ -220,6 +220,20 @@ TEST_F(TextTest, AmpersandUnderlinesTheNextCharacterAndIsNotDrawn)
     EXPECT_LE(line.Left, plain.Left + 1);
 }
 
+TEST_F(TextTest, WithoutPrefixesAnAmpersandIsDrawnAndNothingIsUnderlined)
+{
+    const std::uint32_t plain = TextFormat::SingleLine | TextFormat::NoPrefix;
+    EXPECT_EQ(Measure("A && B", *font, plain).Width(), Measure("A &&&& B", *font).Width());
+    EXPECT_GT(Measure("&File", *font, plain).Width(), Measure("File", *font).Width() + 5);
+    Rect r1{10, 10, 200, 40};
+    canvas->DrawTextInRect(r1, "&File", TextFormat::SingleLine, 0, font.get());
+    const Ink marked = All();
+    canvas->Clear(White);
+    Rect r2{10, 10, 200, 40};
+    canvas->DrawTextInRect(r2, "&File", plain, 0, font.get());
+    EXPECT_LT(All().Bottom, marked.Bottom);
+}
+
 TEST_F(TextTest, DrawTextAtAlignsAroundTheScreenPoint)
 {
     auto screen = Surface::CreateCanvas(nullptr, 1024, 100);
