@@ -270,6 +270,7 @@ int Application::RunModal(Window& window)
         P->CloseBoxWindow->SetCloseBoxPressed(false);
         P->CloseBoxWindow = nullptr;
     }
+    ClosePopups();
     const std::size_t level = P->ModalStack.size();
     P->ModalStack.push_back(&window);
     window.Modal = true;
@@ -399,8 +400,21 @@ void Application::WindowShown(Window* window)
     CursorMayHaveChanged();
 }
 
+void Application::ClosePopups()
+{
+    const std::vector<Window*> windows = P->Windows;
+    for (Window* w : windows) {
+        if (w->Border() == BorderStyle::Popup && w->Visible() &&
+            std::find(P->Windows.begin(), P->Windows.end(), w) != P->Windows.end())
+            w->Hide();
+    }
+}
+
 void Application::WindowHidden(Window* window)
 {
+    // A popup belongs to what was showing when it opened.
+    if (window->Border() != BorderStyle::Popup)
+        ClosePopups();
     AddDirty(window->OuterRect());
     if (P->Capture != nullptr && IsSelfOrDescendant(P->Capture, window))
         P->Capture = nullptr;
@@ -646,6 +660,13 @@ Window* Application::TopModal() const
 
 Window* Application::KeyWindow() const
 {
+    for (auto it = P->Windows.rbegin(); it != P->Windows.rend(); ++it) {
+        if ((*it)->Visible()) {
+            if ((*it)->Border() == BorderStyle::Popup)
+                return *it;
+            break;
+        }
+    }
     if (Window* modal = TopModal())
         return modal;
     for (auto it = P->Windows.rbegin(); it != P->Windows.rend(); ++it) {

@@ -129,6 +129,7 @@ private:
     void RemoveWindow(Window* window);
     void WindowShown(Window* window);
     void WindowHidden(Window* window);
+    void ClosePopups();
     void AddDirty(const Rect& screenRect);
     void ForgetControl(Control* control);
     void SetCapture(Control* control);

@@ -229,6 +229,25 @@ void Control::SetCaption(std::string caption)
     CaptionString = std::move(caption);
 }
 
+void Control::SetFont(const Font* font)
+{
+    if (font == OwnFont)
+        return;
+    OwnFont = font;
+    if (IsVisible)
+        Invalidate();
+}
+
+const Font* Control::GetFont() const
+{
+    for (const Control* c = this; c != nullptr; c = c->ParentControl) {
+        if (c->OwnFont != nullptr)
+            return c->OwnFont;
+    }
+    Window* w = ParentWindow();
+    return w != nullptr ? w->DefaultFont() : nullptr;
+}
+
 void Control::SetCursor(int number)
 {
     CursorNumber = number;

@@ -12,6 +12,7 @@
 #include <vector>
 
 class Application;
+class Font;
 class Surface;
 class WinControl;
 class Window;
@@ -79,6 +80,10 @@ public:
     bool IsEnabledInTree() const;
     const std::string& Caption() const { return CaptionString; }
     virtual void SetCaption(std::string caption);
+    // The font text is drawn with: the control's own when set (not owned), else its parent's, else
+    // the window's default; null outside a window.
+    void SetFont(const Font* font);
+    const Font* GetFont() const;
     // Cursor number shown over the control (0 = the parent's, or the arrow at the top).
     int Cursor() const { return CursorNumber; }
     void SetCursor(int number);
@@ -143,6 +148,7 @@ private:
     bool TopLevel = false; // a Window
     Rect PaintSurfaceClip; // surface coordinates, during Paint
     std::string CaptionString;
+    const Font* OwnFont = nullptr;
     int CursorNumber = 0;
 };
 

@@ -38,6 +38,7 @@ constexpr KeyCode Subtract = 109;
 constexpr KeyCode Decimal = 110;
 constexpr KeyCode Divide = 111;
 constexpr KeyCode F1 = 112; // to F12 = 123
+constexpr KeyCode F4 = 115;
 constexpr KeyCode F10 = 121;
 constexpr KeyCode Semicolon = 186;
 constexpr KeyCode Equals = 187;

@@ -66,6 +66,18 @@ std::int32_t Window::CaptionHeight() const
     return std::max(16, static_cast<std::int32_t>(std::lround(TheApp.DisplaySize().Height * 0.026)));
 }
 
+const Font* Window::DefaultFont() const
+{
+    const ScreenSizeRecord screen = TheApp.DisplaySize();
+    if (DefaultTextFont == nullptr || screen.Width != DefaultFontScreen.Width ||
+        screen.Height != DefaultFontScreen.Height) {
+        DefaultFontScreen = screen;
+        DefaultTextFont = std::make_unique<Font>("Arial", 400, std::max(1, Round(screen.Height * 0.017)),
+                                                 std::max(1, Round(screen.Width * 0.005)));
+    }
+    return DefaultTextFont.get();
+}
+
 Rect Window::OuterRect() const
 {
     const std::int32_t b = FrameWidth();

@@ -10,8 +10,10 @@ class Font;
 
 enum class BorderStyle
 {
-    None,  // the main window: no frame, covers the screen
-    Dialog // a frame and a caption bar with a close box
+    None,   // the main window: no frame, covers the screen
+    Dialog, // a frame and a caption bar with a close box
+    Popup   // no frame; lies above every other window and takes the keys while shown (drop-down
+            // lists). A modal show and the hiding of any other window close it.
 };
 
 // What closing a window does with it (set by OnClose).
@@ -79,6 +81,9 @@ class Window : public WinControl
     Surface* Pixels() const { return WindowPixels.get(); }
     // Client origin inside Pixels().
     Point ClientOffset() const;
+    // The font of controls that set none: the dialog font (Arial, 17/1000 of the screen's height
+    // and 5/1000 of its width), black; remade when the screen size changes.
+    const Font* DefaultFont() const;
 
 private:
     friend class Application;
@@ -101,6 +106,8 @@ private:
     WinControl* Active = nullptr;
     std::unique_ptr<Surface> WindowPixels;
     std::unique_ptr<Font> CaptionFont;
+    mutable std::unique_ptr<Font> DefaultTextFont;
+    mutable ScreenSizeRecord DefaultFontScreen;
     std::vector<Rect> Invalid; // surface coordinates
     bool FrameInvalid = false;
     bool CloseBoxDown = false;
