@@ -1,0 +1,48 @@
+// The panel base: target, area, background and refresh.
+#include "controls/Panel.h"
+
+#include "graphics/Surface.h"
+#include "shell/WinProcedure.h"
+
+Panel::Panel() = default;
+
+Panel::~Panel() = default;
+
+void Panel::Init(WinControl& owner)
+{
+    Background = nullptr;
+    Target = ResolveTarget(&owner);
+    Font = MakeFont("MS Sans Serif", 400, 17, 5);
+}
+
+void Panel::SetArea(const RelRect& area)
+{
+    Area = area;
+    PixelArea = ScreenRect(Area);
+}
+
+Surface* Panel::TargetSurface() const
+{
+    return Target != nullptr ? Target->get() : nullptr;
+}
+
+void Panel::DrawBackground()
+{
+    Surface* target = TargetSurface();
+    if (target == nullptr || Background == nullptr || Background->IsEmpty())
+        return;
+    Surface::StretchBlit(*target, PixelArea, *Background, true,
+                         Rect{0, 0, Background->Width, Background->Height});
+}
+
+void Panel::Refresh()
+{
+    Paint();
+    if (CurrentScreen != nullptr)
+        CurrentScreen->Show(&PixelArea);
+}
+
+void Panel::Paint()
+{
+    DrawBackground();
+}

@@ -1,0 +1,46 @@
+// Panel: a rectangle of a screen that paints itself with a background picture into its owner's
+// surface and shows only itself; scaled controls on it are placed from its origin.
+#pragma once
+
+#include "controls/ScaledDialog.h"
+#include "graphics/Font.h"
+#include "graphics/Geometry.h"
+
+#include <memory>
+
+class Surface;
+class WinControl;
+
+class Panel
+{
+public:
+    Panel();
+    virtual ~Panel();
+    Panel(const Panel&) = delete;
+    Panel& operator=(const Panel&) = delete;
+
+    // Where the panel paints: the owner's surface slot (a dialog's Buffer, else the main window's
+    // BackBuffer), followed when the surface is rebuilt.
+    SurfaceSlot* Target = nullptr;
+    // The panel's own font; derived panels replace it.
+    std::unique_ptr<::Font> Font;
+    RelRect Area;
+    Rect PixelArea;
+    // Stretched over the whole area; belongs to the screen.
+    const Surface* Background = nullptr;
+
+    // No background, Target from the owner, a new default font.
+    void Init(WinControl& owner);
+    // Area and PixelArea = ScreenRect(Area).
+    void SetArea(const RelRect& area);
+    // The whole background stretched (smooth) onto PixelArea of the target.
+    void DrawBackground();
+    // Paint, then the current screen shows PixelArea.
+    void Refresh();
+    // Draws the panel into Target; the base draws the background.
+    virtual void Paint();
+
+protected:
+    // The target surface, null while the slot is empty.
+    Surface* TargetSurface() const;
+};

@@ -1,0 +1,97 @@
+// Resolving where scaled controls draw, the scratch canvas, and the shared hover tracking.
+#include "controls/ScaledDialog.h"
+
+#include "graphics/Surface.h"
+#include "platform/Application.h"
+#include "platform/Control.h"
+#include "shell/MainWnd.h"
+#include "shell/WinProcedure.h"
+
+#include <algorithm>
+
+ScaledDialog* AsScaledDialog(Control* control)
+{
+    if (control == nullptr || !control->DerivesDirectlyFrom("TModalDialog"))
+        return nullptr;
+    return dynamic_cast<ScaledDialog*>(control);
+}
+
+TMainWnd* MainWindowOf(const Control& control)
+{
+    if (auto* screen = dynamic_cast<const TWinProcedure*>(&control))
+        return &screen->MainWnd();
+    Application* app = control.App();
+    return app != nullptr ? dynamic_cast<TMainWnd*>(app->MainWindow()) : nullptr;
+}
+
+SurfaceSlot* ResolveTarget(WinControl* owner)
+{
+    if (owner == nullptr)
+        return nullptr;
+    if (ScaledDialog* dialog = AsScaledDialog(owner))
+        return &dialog->BufferSlot();
+    if (owner->ClassName() == "TMainWnd") {
+        if (auto* main = dynamic_cast<TMainWnd*>(owner))
+            return &main->BackBuffer;
+    }
+    TMainWnd* main = MainWindowOf(*owner);
+    return main != nullptr ? &main->BackBuffer : nullptr;
+}
+
+ScratchCanvas::ScratchCanvas(const Control& control, std::int32_t width, std::int32_t height)
+{
+    TMainWnd* main = MainWindowOf(control);
+    if (main != nullptr && main->Scratch != nullptr && !main->Scratch->IsEmpty() &&
+        main->Scratch->Width >= width && main->Scratch->Height >= height) {
+        Canvas = main->Scratch.get();
+        return;
+    }
+    Own = Surface::CreateCanvas(nullptr, std::max(192, width), std::max(128, height));
+    Canvas = Own.get();
+}
+
+std::int32_t PieceWidth(const Surface& image)
+{
+    return image.FrameLayout != 0 ? image.FrameWidth : image.Width;
+}
+
+std::int32_t PieceHeight(const Surface& image)
+{
+    return image.FrameLayout != 0 ? image.FrameHeight : image.Height;
+}
+
+std::int32_t FramesPerRow(const Surface& image)
+{
+    switch (image.FrameLayout) {
+    case 1:
+        return 8;
+    case 2:
+        return image.FrameWidth > 0 ? std::max(1, image.Width / image.FrameWidth) : 1;
+    case 4:
+        return std::max(1, image.FramesAcross);
+    default:
+        return 1;
+    }
+}
+
+ScratchCanvas::~ScratchCanvas() = default;
+
+bool TrackHover(Control& control, std::uint8_t& hover, std::uint8_t pressed, std::int32_t x, std::int32_t y)
+{
+    const std::uint8_t old = hover;
+    const bool canTrack = control.IsShowing() && control.IsEnabledInTree();
+    hover = 1;
+    if (canTrack)
+        control.SetMouseCapture(true);
+    if (!canTrack || x < 0 || y < 0 || x >= control.Width() || y >= control.Height()) {
+        hover = 0;
+        if (pressed == 0 || !canTrack)
+            control.SetMouseCapture(false);
+    }
+    return hover != old;
+}
+
+Rect ControlPixelArea(const RelRect& area, const RelRect* panelArea)
+{
+    return ScreenRect(panelArea != nullptr ? OffsetRelRect(area, panelArea->Left, panelArea->Top) : area);
+}
