@@ -349,7 +349,8 @@ void ListBox::Paint()
         Colour textColour = ink;
         if (i == Index) {
             canvas.Fill(row, Focused() ? WidgetLook::Selection : WidgetLook::SelectionUnfocused);
-            textColour = WidgetLook::SelectionText;
+            if (Focused())
+                textColour = WidgetLook::SelectionText;
         }
         canvas.Text(Rect{row.Left + inset, row.Top, row.Right - 1, row.Bottom},
                     List[static_cast<std::size_t>(i)], TextFormat::Left, textColour, font);

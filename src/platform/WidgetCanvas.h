@@ -12,11 +12,12 @@ class Font;
 class Surface;
 
 namespace WidgetLook {
-// 0x00BBGGRR. A dark walnut border and selection, as the dialog frames; cream text on it.
+// 0x00BBGGRR. A dark walnut border and selection, as the dialog frames, with cream text on it;
+// without the focus a light tan selection under the usual text.
 constexpr Colour Border = 0x00213449;
 constexpr Colour Selection = 0x00304E6E;
-constexpr Colour SelectionUnfocused = 0x0086A3BE;
 constexpr Colour SelectionText = 0x00E6F4FA;
+constexpr Colour SelectionUnfocused = 0x00A8C3D6;
 constexpr Colour ButtonFace = 0x00A9BBCB;
 constexpr Colour ButtonPressed = 0x008CA0B3;
 constexpr Colour ButtonMark = 0x00182430;
