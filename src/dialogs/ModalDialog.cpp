@@ -1,0 +1,152 @@
+// The modal dialog base: placement, the buffer made on each show, painting, closing, shortcut keys
+// and the placement of the game's dialogs.
+#include "dialogs/ModalDialog.h"
+
+#include "controls/ScaleCustomControl.h"
+#include "graphics/Surface.h"
+#include "shell/WinProcedure.h"
+
+#include <stdexcept>
+#include <vector>
+
+namespace {
+
+Application& AppOf(WinControl& owner)
+{
+    Application* app = owner.App();
+    if (app == nullptr)
+        throw std::logic_error("a dialog's owner must lie inside a window");
+    return *app;
+}
+
+} // namespace
+
+TModalDialog::TModalDialog(WinControl& owner) : Window(AppOf(owner), BorderStyle::Dialog)
+{
+    KeyPreview = true;
+    DialogFont = MakeFont("Arial", 400, 17, 5);
+    DialogFont->Color = 0;
+    SetFont(DialogFont.get());
+}
+
+TModalDialog::~TModalDialog()
+{
+    FormDestroy();
+}
+
+void TModalDialog::ButtonCommand(std::int32_t id)
+{
+    if (CurrentScreen != nullptr)
+        CurrentScreen->Command(-1, id);
+}
+
+void TModalDialog::SetPlacement(const RelRect& placement)
+{
+    Placement = placement;
+    const Rect r = ScreenRect(placement);
+    SetBounds(r.Left + FrameWidth(), r.Top + FrameWidth() + CaptionHeight(), r.Width(), r.Height());
+}
+
+void TModalDialog::MoveTo(float left, float top)
+{
+    const float width = Placement.Right - Placement.Left;
+    const float height = Placement.Bottom - Placement.Top;
+    SetPlacement(RelRect{left, top, left + width, top + height});
+}
+
+void TModalDialog::FormShow()
+{
+    if (CurrentScreen != nullptr) {
+        // A dialog shown over another must not release the screen when it closes.
+        ScreenWasBusy = CurrentScreen->Busy;
+        CurrentScreen->Busy = true;
+    }
+    Showing = true;
+    Buffer.reset();
+    Buffer = Surface::CreateCanvas(Pixels(), Width(), Height());
+    if (Background != nullptr && !Background->IsEmpty())
+        Surface::StretchBlit(*Buffer, ClientRect(), *Background, true,
+                             Rect{0, 0, Background->Width, Background->Height});
+    ShowContent();
+}
+
+void TModalDialog::FormClose(::CloseAction& action)
+{
+    action = static_cast<::CloseAction>(CloseAction <= 3 ? CloseAction : 1);
+    if (action == ::CloseAction::Hide || action == ::CloseAction::Free)
+        Buffer.reset();
+    // A dialog that stays open keeps the screen waiting.
+    if (action != ::CloseAction::None)
+        EndShowing();
+}
+
+void TModalDialog::OnHide()
+{
+    // Hidden without closing (by its owner): the screen is released all the same.
+    Buffer.reset();
+    EndShowing();
+}
+
+void TModalDialog::EndShowing()
+{
+    if (!Showing)
+        return;
+    Showing = false;
+    if (CurrentScreen != nullptr)
+        CurrentScreen->Busy = ScreenWasBusy;
+}
+
+void TModalDialog::FormPaint()
+{
+    if (Buffer == nullptr)
+        return;
+    const Rect clip = PaintClip();
+    CopyToCanvas(*Buffer, clip, clip.Left, clip.Top);
+}
+
+bool TModalDialog::FormKeyDown(KeyCode key, ShiftState)
+{
+    // Typing never presses a button.
+    if (WinControl* focused = ActiveControl(); focused != nullptr && focused->InheritsFrom("Edit"))
+        return false;
+    if (key == 0)
+        return false;
+    bool pressed = false;
+    const std::vector<Control*> children = Controls();
+    for (Control* child : children) {
+        if (!child->DerivesDirectlyFrom("TSButtonControl"))
+            continue;
+        auto* button = dynamic_cast<TSButtonControl*>(child);
+        // A hidden or disabled button is not there to press.
+        if (button == nullptr || button->Shortcut != key || !button->Visible() || !button->Enabled())
+            continue;
+        button->PressByShortcut();
+        pressed = true;
+    }
+    return pressed;
+}
+
+void TModalDialog::FormDestroy()
+{
+    Buffer.reset();
+}
+
+RelRect PlaceGameDialog(float width, float height, bool cellSelected, float cellX, float cellY)
+{
+    float left = 0.5f - width / 2;
+    float top = 0.5f - height / 2;
+    if (cellSelected) {
+        left = cellX >= 0.5f ? cellX - 0.1f - width : cellX + 0.1f;
+        top = cellY - height / 2;
+    }
+    // The second test wins when both apply.
+    if (left < 0.1f)
+        left = 0.1f;
+    if (left + width > 0.9f)
+        left = 0.9f - width;
+    if (top < 0.1f)
+        top = 0.1f;
+    if (top + height > 0.9f)
+        top = 0.9f - height;
+    return RelRect{left, top, left + width, top + height};
+}

@@ -1,0 +1,71 @@
+// TModalDialog: the base of every modal dialog. It places itself by screen fractions, draws into a
+// surface of its own made on every show, and lets its buttons end it or report commands.
+#pragma once
+
+#include "controls/ScaledDialog.h"
+#include "graphics/Font.h"
+#include "graphics/Geometry.h"
+#include "platform/Window.h"
+
+#include <cstdint>
+#include <memory>
+
+class Surface;
+
+class TModalDialog : public Window, public ScaledDialog
+{
+    CONTROL_CLASS(TModalDialog, Window);
+    // A hidden dialog window with key preview and the dialog font (Arial, 17/1000 of the screen's
+    // height and 5/1000 of its width, black). owner must lie inside a window.
+    explicit TModalDialog(WinControl& owner);
+    ~TModalDialog() override;
+
+    // Place and size in screen fractions (left, top, right, bottom); the window's outer top-left
+    // lies at the left and top, its client area has the size.
+    RelRect Placement;
+    // What closing does with the window: 0 none, 1 hide, 2 free, 3 minimise.
+    std::uint8_t CloseAction = 1;
+    // Stretched over the whole client area on every show; not owned.
+    const Surface* Background = nullptr;
+    // The dialog's drawing surface, of the client size, only while shown.
+    SurfaceSlot Buffer;
+
+    // Places and fills the controls for the dialog's current kind; called at the end of each show.
+    virtual void ShowContent() {}
+    // A button whose Id is no modal result: forwarded to the current screen's Command as (-1, id).
+    void ButtonCommand(std::int32_t id) override;
+
+    void SetPlacement(const RelRect& placement);
+    // Keeps the size of Placement.
+    void MoveTo(float left, float top);
+
+    void FormShow();
+    void FormClose(::CloseAction& action);
+    void FormPaint();
+    // Presses every shown, enabled button whose shortcut is key, unless an edit has the focus.
+    bool FormKeyDown(KeyCode key, ShiftState shift);
+    void FormDestroy();
+
+    void OnShow() override { FormShow(); }
+    void OnHide() override;
+    void OnClose(::CloseAction& action) override { FormClose(action); }
+    void Paint() override { FormPaint(); }
+    bool OnKeyDown(KeyCode key, ShiftState shift) override { return FormKeyDown(key, shift); }
+
+    SurfaceSlot& BufferSlot() override { return Buffer; }
+    const Surface* DialogBackground() const override { return Background; }
+    RelRect DialogPlacement() const override { return Placement; }
+    void SetModalResult(std::int32_t result) override { ModalResult = result; }
+
+private:
+    void EndShowing();
+
+    std::unique_ptr<::Font> DialogFont;
+    bool Showing = false;
+    bool ScreenWasBusy = false;
+};
+
+// Where a game dialog of width and height (fractions) goes: centred when no cell is selected, else
+// beside the cell's screen point (cellX, cellY), to its left from the middle of the screen on and to
+// its right before; then pulled into the band 0.1 to 0.9 of the screen.
+RelRect PlaceGameDialog(float width, float height, bool cellSelected, float cellX, float cellY);
