@@ -8,12 +8,9 @@ TSButton::TSButton(WinControl* owner) : TSButtonControl(owner) {}
 
 void TSButton::DrawContent()
 {
-    Surface* target = TargetSurface();
+    Surface* target = DrawSkinFrame(Frame());
     if (target == nullptr)
         return;
-    const RelRect backgroundRect = GetBackground();
-    ScratchCanvas scratch(*this);
-    DrawSpriteButton(*target, Area, Skin, *scratch, Background, backgroundRect, Frame());
     DrawFocusOutline();
     Rect r = PixelArea;
     if (Pressed == 1)

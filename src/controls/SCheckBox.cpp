@@ -7,13 +7,8 @@ TSCheckBox::TSCheckBox(WinControl* owner) : TSButtonControl(owner) {}
 
 void TSCheckBox::DrawContent()
 {
-    Surface* target = TargetSurface();
-    if (target == nullptr)
-        return;
-    const RelRect backgroundRect = GetBackground();
-    ScratchCanvas scratch(*this);
-    DrawSpriteButton(*target, Area, Skin, *scratch, Background, backgroundRect, Frame());
-    DrawFocusOutline();
+    if (DrawSkinFrame(Frame()) != nullptr)
+        DrawFocusOutline();
 }
 
 void TSCheckBox::HandleClick()

@@ -45,12 +45,9 @@ void TSComboBox::HideAndDisable()
 
 void TSComboBox::DrawContent()
 {
-    Surface* target = TargetSurface();
+    Surface* target = DrawSkinFrame(Frame());
     if (target == nullptr)
         return;
-    const RelRect backgroundRect = GetBackground();
-    ScratchCanvas scratch(*this);
-    DrawSpriteButton(*target, Area, Skin, *scratch, Background, backgroundRect, Frame());
     DrawFocusOutline();
     Rect r{PixelArea.Left + TextInset, PixelArea.Top, PixelArea.Right - TextInset, PixelArea.Bottom};
     if (Pressed == 1)

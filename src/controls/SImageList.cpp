@@ -7,10 +7,5 @@ TSImageList::TSImageList(WinControl* owner) : TScaleGraphicControl(owner) {}
 
 void TSImageList::DrawContent()
 {
-    Surface* target = TargetSurface();
-    if (target == nullptr)
-        return;
-    const RelRect backgroundRect = GetBackground();
-    ScratchCanvas scratch(*this);
-    DrawSpriteButton(*target, Area, SkinImage(), *scratch, Background, backgroundRect, Frame);
+    DrawSkinFrame(Frame);
 }

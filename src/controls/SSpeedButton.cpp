@@ -8,13 +8,10 @@ TSSpeedButton::TSSpeedButton(WinControl* owner) : TScaleMouseCaptureControl(owne
 
 void TSSpeedButton::DrawContent()
 {
-    Surface* target = TargetSurface();
+    const std::int32_t frame = Frame();
+    Surface* target = DrawSkinFrame(frame);
     if (target == nullptr)
         return;
-    const RelRect backgroundRect = GetBackground();
-    ScratchCanvas scratch(*this);
-    const std::int32_t frame = Frame();
-    DrawSpriteButton(*target, Area, SkinImage(), *scratch, Background, backgroundRect, frame);
     Rect r = PixelArea;
     if (frame == 2)
         r = Rect{r.Left + 1, r.Top + 1, r.Right + 1, r.Bottom + 1};

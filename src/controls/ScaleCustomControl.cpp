@@ -85,6 +85,17 @@ Surface* TScaleCustomControl::TargetSurface() const
     return Target != nullptr ? Target->get() : nullptr;
 }
 
+Surface* TScaleCustomControl::DrawSkinFrame(std::int32_t frame)
+{
+    Surface* target = TargetSurface();
+    if (target == nullptr)
+        return nullptr;
+    const RelRect backgroundRect = GetBackground();
+    ScratchCanvas scratch(*this);
+    DrawSpriteButton(*target, Area, Skin, *scratch, Background, backgroundRect, frame);
+    return target;
+}
+
 void TScaleCustomControl::DrawFocusOutline()
 {
     Surface* target = TargetSurface();
@@ -100,11 +111,7 @@ void TScaleCustomControl::Paint()
     const Surface* target = TargetSurface();
     if (target == nullptr)
         return;
-    const Rect clip = PaintClip();
-    CopyToCanvas(*target,
-                 Rect{clip.Left + PixelArea.Left, clip.Top + PixelArea.Top, clip.Right + PixelArea.Left,
-                      clip.Bottom + PixelArea.Top},
-                 clip.Left, clip.Top);
+    PresentPixelArea(*this, *target, PixelArea);
 }
 
 // ---- TSButtonControl

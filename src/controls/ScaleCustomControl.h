@@ -48,6 +48,9 @@ class TScaleCustomControl : public WinControl
 
 protected:
     Surface* TargetSurface() const;
+    // GetBackground, then frame of the skin over the background piece; the target, or null when
+    // there is none (nothing drawn).
+    Surface* DrawSkinFrame(std::int32_t frame);
     // A one-pixel black outline around PixelArea while the control has the focus.
     void DrawFocusOutline();
 };

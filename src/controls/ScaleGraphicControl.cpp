@@ -46,6 +46,17 @@ const Surface* TScaleGraphicControl::SkinImage() const
     return Skin != nullptr ? Skin->get() : nullptr;
 }
 
+Surface* TScaleGraphicControl::DrawSkinFrame(std::int32_t frame)
+{
+    Surface* target = TargetSurface();
+    if (target == nullptr)
+        return nullptr;
+    const RelRect backgroundRect = GetBackground();
+    ScratchCanvas scratch(*this);
+    DrawSpriteButton(*target, Area, SkinImage(), *scratch, Background, backgroundRect, frame);
+    return target;
+}
+
 void TScaleGraphicControl::Paint()
 {
     if (TargetSurface() == nullptr)
@@ -55,11 +66,7 @@ void TScaleGraphicControl::Paint()
     const Surface* target = TargetSurface();
     if (target == nullptr)
         return;
-    const Rect clip = PaintClip();
-    CopyToCanvas(*target,
-                 Rect{clip.Left + PixelArea.Left, clip.Top + PixelArea.Top, clip.Right + PixelArea.Left,
-                      clip.Bottom + PixelArea.Top},
-                 clip.Left, clip.Top);
+    PresentPixelArea(*this, *target, PixelArea);
 }
 
 // ---- TScaleMouseCaptureControl

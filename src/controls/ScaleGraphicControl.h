@@ -48,6 +48,9 @@ class TScaleGraphicControl : public GraphicControl
 protected:
     Surface* TargetSurface() const;
     const Surface* SkinImage() const;
+    // GetBackground, then frame of the skin over the background piece; the target, or null when
+    // there is none (nothing drawn).
+    Surface* DrawSkinFrame(std::int32_t frame);
 };
 
 class TScaleMouseCaptureControl : public TScaleGraphicControl

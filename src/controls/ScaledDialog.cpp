@@ -91,6 +91,15 @@ bool TrackHover(Control& control, std::uint8_t& hover, std::uint8_t pressed, std
     return hover != old;
 }
 
+void PresentPixelArea(Control& control, const Surface& target, const Rect& pixelArea)
+{
+    const Rect clip = control.PaintClip();
+    control.CopyToCanvas(target,
+                         Rect{clip.Left + pixelArea.Left, clip.Top + pixelArea.Top,
+                              clip.Right + pixelArea.Left, clip.Bottom + pixelArea.Top},
+                         clip.Left, clip.Top);
+}
+
 Rect ControlPixelArea(const RelRect& area, const RelRect* panelArea)
 {
     return ScreenRect(panelArea != nullptr ? OffsetRelRect(area, panelArea->Left, panelArea->Top) : area);

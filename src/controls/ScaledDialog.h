@@ -68,6 +68,9 @@ std::int32_t FramesPerRow(const Surface& image);
 // hover. Returns true when Hover changed.
 bool TrackHover(Control& control, std::uint8_t& hover, std::uint8_t pressed, std::int32_t x, std::int32_t y);
 
+// The part of pixelArea of target that the control is painting (its PaintClip), onto its canvas.
+void PresentPixelArea(Control& control, const Surface& target, const Rect& pixelArea);
+
 // The rectangle of area in pixels of the target surface: area moved by the panel's origin first
 // when there is a panel.
 Rect ControlPixelArea(const RelRect& area, const RelRect* panelArea);

@@ -23,17 +23,6 @@ class ControlScenesTest : public ShellScene, public ::testing::WithParamInterfac
 protected:
     void SetUp() override { StartAt(GetParam().Width, GetParam().Height); }
 
-    // The screen at the fraction (fx, fy) of area against the skin's frame at the same fraction.
-    int SkinDistance(const Rect& area, const Surface& skin, std::int32_t frame, double fx, double fy)
-    {
-        const Rect src =
-            skin.FrameLayout != 0 ? skin.FrameSource(frame) : Rect{0, 0, skin.Width, skin.Height};
-        const Colour expected = skin.PixelAt(src.Left + static_cast<std::int32_t>(fx * src.Width()),
-                                             src.Top + static_cast<std::int32_t>(fy * src.Height()));
-        const Colour seen = Pixel(area.Left + static_cast<std::int32_t>(fx * area.Width()),
-                                  area.Top + static_cast<std::int32_t>(fy * area.Height()));
-        return ChannelDistance(expected, seen);
-    }
     std::string Name(const std::string& what)
     {
         return what + "-" + std::to_string(GetParam().Width) + "x" + std::to_string(GetParam().Height);

@@ -340,16 +340,6 @@ class DialogSceneTest : public ModalDialogTest, public ::testing::WithParamInter
 {
 protected:
     void SetUp() override { StartAt(GetParam().Width, GetParam().Height); }
-    int SkinDistance(const Rect& screenArea, const Surface& skin, std::int32_t frame, double fx, double fy)
-    {
-        const Rect src =
-            skin.FrameLayout != 0 ? skin.FrameSource(frame) : Rect{0, 0, skin.Width, skin.Height};
-        const Colour expected = skin.PixelAt(src.Left + static_cast<std::int32_t>(fx * src.Width()),
-                                             src.Top + static_cast<std::int32_t>(fy * src.Height()));
-        return ChannelDistance(expected,
-                               Pixel(screenArea.Left + static_cast<std::int32_t>(fx * screenArea.Width()),
-                                     screenArea.Top + static_cast<std::int32_t>(fy * screenArea.Height())));
-    }
     Rect OnScreen(const Control& c)
     {
         return Rect{c.ClientToScreen({0, 0}).X, c.ClientToScreen({0, 0}).Y,

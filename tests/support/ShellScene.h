@@ -116,6 +116,17 @@ protected:
                 n += ChannelDistance(Pixel(x, y), c) <= tolerance ? 1 : 0;
         return n;
     }
+    // The screen at the fraction (fx, fy) of area against the skin's frame at the same fraction.
+    int SkinDistance(const Rect& area, const Surface& skin, std::int32_t frame, double fx, double fy)
+    {
+        const Rect src =
+            skin.FrameLayout != 0 ? skin.FrameSource(frame) : Rect{0, 0, skin.Width, skin.Height};
+        const Colour expected = skin.PixelAt(src.Left + static_cast<std::int32_t>(fx * src.Width()),
+                                             src.Top + static_cast<std::int32_t>(fy * src.Height()));
+        const Colour seen = Pixel(area.Left + static_cast<std::int32_t>(fx * area.Width()),
+                                  area.Top + static_cast<std::int32_t>(fy * area.Height()));
+        return ChannelDistance(expected, seen);
+    }
     // Saves what the screen shows as name.png in the folder TARNHOLLOW_SCENES names, if any.
     void Snapshot(const std::string& name)
     {
