@@ -85,14 +85,21 @@ void BoardView::Create(const RelRect& area)
 {
     Area = area;
     PixelArea = backBuffer.ToPixels(area);
+    if (TileWidth <= 0 || TileHeight <= 0) {
+        return;
+    }
     const float areaWidth = area.Right - area.Left;
     const float areaHeight = area.Bottom - area.Top;
-    TilesAcross = std::max(1, FloorDiv(ScreenSize.Width + TileWidth - 1, TileWidth));
+    // No screen has more tiles than this; the limits only keep nonsense sizes from overflowing.
+    constexpr std::int64_t MaxTiles = 1000;
+    TilesAcross = static_cast<std::int32_t>(std::clamp<std::int64_t>(
+        (static_cast<std::int64_t>(ScreenSize.Width) + TileWidth - 1) / TileWidth, 1, MaxTiles));
     RowsShown = 0;
     if (ScreenSize.Width > 0 && ScreenSize.Height > 0 && areaWidth > 0 && areaHeight > 0) {
-        RowsShown = static_cast<float>(ScreenSize.Height) * areaHeight /
-                    (static_cast<float>(ScreenSize.Width) * areaWidth) * 1.5f *
-                    static_cast<float>(TilesAcross);
+        RowsShown = std::min(static_cast<float>(ScreenSize.Height) * areaHeight /
+                                 (static_cast<float>(ScreenSize.Width) * areaWidth) * 1.5f *
+                                 static_cast<float>(TilesAcross),
+                             static_cast<float>(MaxTiles));
     }
     // The first cell of the rendering centres on View's corner only when both counts have the
     // same parity.

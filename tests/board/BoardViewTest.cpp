@@ -7,6 +7,7 @@
 #include "graphics/Font.h"
 #include "graphics/Surface.h"
 
+#include <cmath>
 #include <gtest/gtest.h>
 #include <vector>
 
@@ -104,6 +105,30 @@ TEST_F(BoardViewTest, GeometryOnLargerScreensAndTheParityRule)
         const double areaAspect = static_cast<double>(view->PixelArea.Width()) / view->PixelArea.Height();
         EXPECT_NEAR(viewAspect, areaAspect, 0.01);
     }
+}
+
+TEST_F(BoardViewTest, DegenerateAreasAndScreensDrawNothingAndBreakNothing)
+{
+    board.New(5, 5);
+    board.CursorX = board.CursorY = 2;
+    const RelRect areas[] = {
+        MakeRelRect(0, 0.5f, 0, 0.5f), MakeRelRect(0, 0.5f, 1, 0), {1, 1, 0, 0}, MakeRelRect(0, 0, 1e-9f, 1)};
+    for (const RelRect& area : areas) {
+        Open(1024, 768, area);
+        EXPECT_GE(view->TilesAcross, 1);
+        EXPECT_GE(view->TilesDown, 1);
+        EXPECT_LE(view->TilesDown, 1001);
+        view->Redraw();
+        view->SelectAt(500, 500);
+        EXPECT_EQ(view->KindAt(500, 500), 0);
+        view->DrawDie(3, 9);
+        const RelPoint p = view->CursorPoint();
+        EXPECT_TRUE(std::isfinite(p.X) && std::isfinite(p.Y));
+    }
+    EXPECT_EQ(backBuffer->PixelAt(512, 700), 0u); // nothing was stretched over the screen
+    Open(0, 0);
+    view->Redraw();
+    EXPECT_EQ(view->CursorPoint().X, 0.0f);
 }
 
 TEST_F(BoardViewTest, CellAtViewPixelInvertsCellCentre)
