@@ -96,7 +96,8 @@ struct Screen
         BackBuffer = Surface::CreateCanvas(nullptr, width, height);
         Copy = Surface::CreateCanvas(nullptr, width, height);
         SetUpBoard(Map);
-        View = std::make_unique<BoardView>(Map, *BackBuffer, [](const Rect&) {});
+        View = std::make_unique<BoardView>(
+            Map, [this] { return BackBuffer.get(); }, [](const Rect&) {});
         View->Sheets = {Tiles.Blank.get(), Tiles.Table0.get(), Tiles.Table1.get(), Tiles.Dice.get()};
         View->Create(MakeRelRect(0, 0.16f, 1, 0.84f));
     }

@@ -70,8 +70,8 @@ void DrawFrameOf(Surface& dest, const Surface* sheet, std::int32_t x, std::int32
 
 } // namespace
 
-BoardView::BoardView(Board& board, Surface& backBuffer, ShowFunction show)
-    : board(board), backBuffer(backBuffer), show(std::move(show))
+BoardView::BoardView(Board& board, BackBufferFunction backBuffer, ShowFunction show)
+    : board(board), backBuffer(std::move(backBuffer)), show(std::move(show))
 {
     board.OnRedraw = [this] { Redraw(); };
 }
@@ -84,7 +84,8 @@ BoardView::~BoardView()
 void BoardView::Create(const RelRect& area)
 {
     Area = area;
-    PixelArea = backBuffer.ToPixels(area);
+    Surface* screen = backBuffer ? backBuffer() : nullptr;
+    PixelArea = screen ? screen->ToPixels(area) : ScreenRect(area);
     if (TileWidth <= 0 || TileHeight <= 0) {
         return;
     }
@@ -107,9 +108,9 @@ void BoardView::Create(const RelRect& area)
     if (TilesDown % 2 != TilesAcross % 2) {
         ++TilesDown;
     }
-    View = Surface::CreateCanvas(&backBuffer, TileWidth * TilesAcross, TileHeight * TilesDown);
+    View = Surface::CreateCanvas(screen, TileWidth * TilesAcross, TileHeight * TilesDown);
     SourceRect = View->ToPixels({0, 0, 1, RowsShown / static_cast<float>(TilesDown)});
-    DicePatch = Surface::CreateCanvas(&backBuffer, DieSize, DieSize);
+    DicePatch = Surface::CreateCanvas(screen, DieSize, DieSize);
 }
 
 void BoardView::Redraw()
@@ -261,7 +262,11 @@ void BoardView::Present()
     if (!View || View->IsEmpty()) {
         return;
     }
-    Surface::StretchBlit(backBuffer, PixelArea, *View, true, SourceRect);
+    Surface* screen = backBuffer ? backBuffer() : nullptr;
+    if (!screen) {
+        return;
+    }
+    Surface::StretchBlit(*screen, PixelArea, *View, true, SourceRect);
     if (show) {
         show(PixelArea);
     }

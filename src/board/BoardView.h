@@ -26,15 +26,17 @@ struct BoardSheets
 class BoardView
 {
 public:
+    // The main window's back buffer as it is now (it is rebuilt when the window is resized).
+    using BackBufferFunction = std::function<Surface*()>;
     // Asks the current screen to show a rectangle of the back buffer.
     using ShowFunction = std::function<void(const Rect&)>;
 
     static constexpr std::int32_t DieSize = 48;
     static constexpr std::int32_t DieSteps = 14;
 
-    // The view of board, presented onto backBuffer. It becomes the board's redraw hook for as
-    // long as it lives. Nothing is drawn before Create.
-    BoardView(Board& board, Surface& backBuffer, ShowFunction show);
+    // The view of board, presented onto the back buffer. It becomes the board's redraw hook for
+    // as long as it lives. Nothing is drawn before Create.
+    BoardView(Board& board, BackBufferFunction backBuffer, ShowFunction show);
     ~BoardView();
     BoardView(const BoardView&) = delete;
     BoardView& operator=(const BoardView&) = delete;
@@ -100,7 +102,7 @@ private:
     bool InnerCellAt(std::int32_t sx, std::int32_t sy, Point& cell) const;
 
     Board& board;
-    Surface& backBuffer;
+    BackBufferFunction backBuffer;
     ShowFunction show;
     std::vector<FrameDraw> queued;
 };

@@ -31,7 +31,8 @@ protected:
         view.reset();
         ScreenSize = {screenWidth, screenHeight};
         backBuffer = Surface::CreateCanvas(nullptr, screenWidth, screenHeight);
-        view = std::make_unique<BoardView>(board, *backBuffer, [this](const Rect& r) { shown.push_back(r); });
+        view = std::make_unique<BoardView>(
+            board, [this] { return backBuffer.get(); }, [this](const Rect& r) { shown.push_back(r); });
         view->Sheets = sheets.Sheets();
         view->Create(area);
     }
@@ -562,6 +563,25 @@ TEST_F(BoardViewTest, TheDieRollsOnTheBackBufferWhileViewStaysClean)
     shown.clear();
     view->DrawDie(4, 0);
     view->DrawDie(4, 15);
+    EXPECT_TRUE(shown.empty());
+}
+
+TEST_F(BoardViewTest, PresentsOntoTheBackBufferAsItIsNow)
+{
+    board.New(9, 9);
+    Open(1024, 768);
+    view->Redraw();
+    const Point middle = ScreenCentre(4, 4);
+    ASSERT_EQ(backBuffer->PixelAt(middle.X, middle.Y), FrameColour(testsheets::Table0, 0));
+    // The main window rebuilds its back buffer when it is resized; the view follows.
+    backBuffer = Surface::CreateCanvas(nullptr, 1024, 768);
+    view->Redraw();
+    EXPECT_EQ(backBuffer->PixelAt(middle.X, middle.Y), FrameColour(testsheets::Table0, 0));
+    // Without a back buffer nothing is presented or shown.
+    backBuffer.reset();
+    shown.clear();
+    view->Redraw();
+    view->DrawDie(2, 3);
     EXPECT_TRUE(shown.empty());
 }
 

@@ -172,7 +172,8 @@ int main(int argc, char** argv)
 
     ScreenSize = {width, height};
     auto backBuffer = Surface::CreateCanvas(nullptr, width, height);
-    BoardView view(board, *backBuffer, [](const Rect&) {});
+    BoardView view(
+        board, [&backBuffer] { return backBuffer.get(); }, [](const Rect&) {});
     view.Sheets = {&blank, &table0, &table1, &dice};
     // The main window's font, which the editor writes street names in.
     const Font streetFont("MS Sans Serif", 400, 13, 0);
