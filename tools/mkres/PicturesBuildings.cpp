@@ -233,14 +233,16 @@ void ForSale(cairo_t* cr)
     cairo_rectangle(cr, x - 18, y - 12, 2.5, 14);
     cairo_rectangle(cr, x + 15.5, y - 12, 2.5, 14);
     FillStroke(cr, WalnutLight);
-    RoundedRect(cr, x - 25, y - 31, 50, 20, 2);
+    RoundedRect(cr, x - 27, y - 31, 54, 20, 2);
     FillStroke(cr, FromBytes(250, 248, 240));
-    cairo_rectangle(cr, x - 22.5, y - 28.5, 45, 15);
+    cairo_rectangle(cr, x - 24.5, y - 28.5, 49, 15);
     SetColour(cr, CrossRed);
     cairo_set_line_width(cr, 1.0);
     cairo_stroke(cr);
+    // A condensed face keeps the words inside the red border.
     TextStyle s;
-    s.Size = 9.5;
+    s.Family = "DejaVu Sans Condensed";
+    s.Size = 8.5;
     s.Colour = CrossRed;
     DrawText(cr, "FOR SALE", s, x, y - 21);
 }
