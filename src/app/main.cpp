@@ -2,6 +2,7 @@
 // it owns, and the loop. An error that escapes the loop is shown; the program still ends normally.
 #include "editor/EditorProc.h"
 #include "game/GameProc.h"
+#include "graphics/Font.h"
 #include "menu/MainMenuProc.h"
 #include "menu/ShellDialogs.h"
 #include "platform/Application.h"
@@ -16,6 +17,8 @@ int main()
         Application app;
         app.SetTitle("Tarnhollow 3.0");
         app.SetHelpFile("");
+        // Font configuration is loaded now rather than on the first text the player sees.
+        WarmFonts();
         ShellFactory factory;
         factory.MainMenu = MakeOwned<MainMenuProc, TWinProcedure>;
         factory.Game = MakeOwned<GameProc, TWinProcedure>;
