@@ -21,15 +21,6 @@
 
 namespace {
 
-bool IsSelfOrDescendant(const Control* c, const Control* ancestor)
-{
-    for (; c != nullptr; c = c->Parent()) {
-        if (c == ancestor)
-            return true;
-    }
-    return false;
-}
-
 ShiftState ButtonBit(int button)
 {
     switch (button) {
@@ -416,7 +407,7 @@ void Application::WindowHidden(Window* window)
     if (window->Border() != BorderStyle::Popup)
         ClosePopups();
     AddDirty(window->OuterRect());
-    if (P->Capture != nullptr && IsSelfOrDescendant(P->Capture, window))
+    if (P->Capture != nullptr && P->Capture->IsSelfOrDescendantOf(window))
         P->Capture = nullptr;
     if (P->CloseBoxWindow == window)
         P->CloseBoxWindow = nullptr;
@@ -842,7 +833,7 @@ void Application::FocusChanged()
 void Application::ForgetControl(Control* control)
 {
     for (Control** slot : {&P->Capture, &P->PressTarget, &P->ClickTarget, &P->LastClicked}) {
-        if (*slot != nullptr && IsSelfOrDescendant(*slot, control))
+        if (*slot != nullptr && (*slot)->IsSelfOrDescendantOf(control))
             *slot = nullptr;
     }
 }

@@ -10,19 +10,6 @@
 #include <stdexcept>
 #include <string>
 
-namespace {
-
-bool IsSelfOrDescendant(const Control* c, const Control* ancestor)
-{
-    for (; c != nullptr; c = c->Parent()) {
-        if (c == ancestor)
-            return true;
-    }
-    return false;
-}
-
-} // namespace
-
 Control::Control(WinControl* owner) : OwnerControl(owner) {}
 
 Control::~Control()
@@ -85,7 +72,7 @@ void Control::SetParent(WinControl* parent)
 {
     if (parent == ParentControl)
         return;
-    if (IsSelfOrDescendant(parent, this))
+    if (parent != nullptr && parent->IsSelfOrDescendantOf(this))
         throw std::logic_error("a control cannot become its own descendant");
     DetachFromTree();
     ParentControl = parent;
@@ -196,10 +183,10 @@ void Control::LoseFocusAndCapture()
     Window* w = ParentWindow();
     if (w == nullptr)
         return;
-    if (w->Active != nullptr && IsSelfOrDescendant(w->Active, this))
+    if (w->Active != nullptr && w->Active->IsSelfOrDescendantOf(this))
         w->SetActive(nullptr);
     Application* app = App();
-    if (Control* capture = app->Capture(); capture != nullptr && IsSelfOrDescendant(capture, this))
+    if (Control* capture = app->Capture(); capture != nullptr && capture->IsSelfOrDescendantOf(this))
         app->SetCapture(nullptr);
     app->CursorMayHaveChanged();
 }
@@ -473,4 +460,13 @@ void WinControl::InvalidateWindowedChildren(const Rect& surfaceRect)
             continue;
         ParentWindow()->InvalidateSurface(overlap);
     }
+}
+
+bool Control::IsSelfOrDescendantOf(const Control* ancestor) const
+{
+    for (const Control* c = this; c != nullptr; c = c->Parent()) {
+        if (c == ancestor)
+            return true;
+    }
+    return false;
 }

@@ -50,6 +50,8 @@ public:
     // it is shown. SetParent appends the control on top of its new siblings.
     WinControl* Owner() const { return OwnerControl; }
     WinControl* Parent() const { return ParentControl; }
+    // True for the control itself and for every control below it in the tree.
+    bool IsSelfOrDescendantOf(const Control* ancestor) const;
     void SetParent(WinControl* parent);
     Window* ParentWindow() const;
     Application* App() const;
