@@ -1,10 +1,7 @@
 // Program entry of Tarnhollow: the application, the main window with the screens and shell dialogs
 // it owns, and the loop. An error that escapes the loop is shown; the program still ends normally.
-#include "editor/EditorProc.h"
-#include "game/GameProc.h"
+#include "app/ProgramWiring.h"
 #include "graphics/Font.h"
-#include "menu/MainMenuProc.h"
-#include "menu/ShellDialogs.h"
 #include "platform/Application.h"
 #include "shell/MainWnd.h"
 
@@ -19,15 +16,7 @@ int main()
         app.SetHelpFile("");
         // Font configuration is loaded now rather than on the first text the player sees.
         WarmFonts();
-        ShellFactory factory;
-        factory.MainMenu = MakeOwned<MainMenuProc, TWinProcedure>;
-        factory.Game = MakeOwned<GameProc, TWinProcedure>;
-        factory.Editor = MakeOwned<EditorProc, TWinProcedure>;
-        factory.UpdateMainMenuButtons = [](MainMenuProc& menu) { menu.UpdateButtons(); };
-        factory.CloseDialog = MakeOwned<TCloseDlg, Window>;
-        factory.ErrorDialog = MakeOwned<TErrorDlg, Window>;
-        factory.AskDialog = MakeOwned<TAskDlg, Window>;
-        auto mainWindow = std::make_unique<TMainWnd>(app, std::move(factory));
+        auto mainWindow = std::make_unique<TMainWnd>(app, MakeShellFactory());
         app.SetMainWindow(mainWindow.get());
         try {
             app.Run();

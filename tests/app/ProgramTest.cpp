@@ -1,5 +1,6 @@
 // The program headless as the entry point builds it: screens and shell dialogs shown at two screen
 // sizes, the exit question answered by its keys.
+#include "app/ProgramWiring.h"
 #include "editor/EditorProc.h"
 #include "game/GameProc.h"
 #include "menu/MainMenuProc.h"
@@ -27,15 +28,7 @@ protected:
         App->SetTitle("Tarnhollow 3.0");
         TestHooks::ForceScreenSize(*App, GetParam().Width, GetParam().Height);
         TestHooks::SetManualTimers(*App, true);
-        ShellFactory factory;
-        factory.MainMenu = MakeOwned<MainMenuProc, TWinProcedure>;
-        factory.Game = MakeOwned<GameProc, TWinProcedure>;
-        factory.Editor = MakeOwned<EditorProc, TWinProcedure>;
-        factory.UpdateMainMenuButtons = [](MainMenuProc& menu) { menu.UpdateButtons(); };
-        factory.CloseDialog = MakeOwned<TCloseDlg, Window>;
-        factory.ErrorDialog = MakeOwned<TErrorDlg, Window>;
-        factory.AskDialog = MakeOwned<TAskDlg, Window>;
-        Main = std::make_unique<TMainWnd>(*App, std::move(factory));
+        Main = std::make_unique<TMainWnd>(*App, MakeShellFactory());
         App->SetMainWindow(Main.get());
         Main->Show();
         Pump();

@@ -1,0 +1,20 @@
+// The screens and shell dialogs the main window builds, from the layers above the shell.
+#include "app/ProgramWiring.h"
+
+#include "editor/EditorProc.h"
+#include "game/GameProc.h"
+#include "menu/MainMenuProc.h"
+#include "menu/ShellDialogs.h"
+
+ShellFactory MakeShellFactory()
+{
+    ShellFactory factory;
+    factory.MainMenu = MakeOwned<MainMenuProc, TWinProcedure>;
+    factory.Game = MakeOwned<GameProc, TWinProcedure>;
+    factory.Editor = MakeOwned<EditorProc, TWinProcedure>;
+    factory.UpdateMainMenuButtons = [](MainMenuProc& menu) { menu.UpdateButtons(); };
+    factory.CloseDialog = MakeOwned<TCloseDlg, Window>;
+    factory.ErrorDialog = MakeOwned<TErrorDlg, Window>;
+    factory.AskDialog = MakeOwned<TAskDlg, Window>;
+    return factory;
+}
