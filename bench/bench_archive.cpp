@@ -1,8 +1,8 @@
 // Benchmarks of reading items from an archive: a plain item, a PCX sheet converted, and a sheet
 // loaded into a transparent image.
-#include "board/ArchiveWriter.h"
-#include "board/ResourceArchive.h"
-#include "board/UtilsPcx.h"
+#include "archive/ArchiveWriter.h"
+#include "archive/ResourceArchive.h"
+#include "archive/UtilsPcx.h"
 #include "graphics/Surface.h"
 
 #include <benchmark/benchmark.h>

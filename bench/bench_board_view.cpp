@@ -2,9 +2,9 @@
 // pawns at three screen sizes, its two halves, and a plain full-screen copy of the back buffer
 // measured in the same run (the counter vs_copy is the redraw's time in full-screen copies).
 #include "board/Board.h"
-#include "board/BoardView.h"
-#include "board/ResourceArchive.h"
-#include "board/UtilsPcx.h"
+#include "boardview/BoardView.h"
+#include "archive/ResourceArchive.h"
+#include "archive/UtilsPcx.h"
 #include "graphics/Surface.h"
 
 #include <algorithm>

@@ -1,7 +1,7 @@
 // Benchmark of the rules engine at the simulator's full speed: computer-only games on the default
 // board, in throws a second (budget: at least 100,000 on one core).
-#include "game/Rules.h"
-#include "shell/Options.h"
+#include "rules/Rules.h"
+#include "texts/Options.h"
 
 #include <benchmark/benchmark.h>
 #include <cstdio>

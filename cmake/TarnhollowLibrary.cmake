@@ -1,31 +1,22 @@
-# th_library(name GLOB patterns... [EXCLUDE patterns...] [DEPS targets...])
-# One static library made of the files that match GLOB (relative to the calling folder) minus
-# EXCLUDE. A library whose files do not exist yet is an interface library, so that the layers
-# above it can already name it.
+# th_library(name [DEPS targets...] [PRIVATE_DEPS targets...])
+# The library of the calling folder: every .cpp file in it, nothing chosen by name. DEPS are the
+# libraries its headers expose to users; PRIVATE_DEPS are used only inside its sources (SDL, Cairo
+# and Pango where no header of the library includes them). A folder without sources yet is an
+# interface library, so that the layers above it can already name it.
 function(th_library name)
-  cmake_parse_arguments(A "" "" "GLOB;EXCLUDE;DEPS" ${ARGN})
-  set(patterns)
-  foreach(p IN LISTS A_GLOB)
-    list(APPEND patterns ${CMAKE_CURRENT_SOURCE_DIR}/${p})
-  endforeach()
-  file(GLOB srcs CONFIGURE_DEPENDS ${patterns})
-  if(A_EXCLUDE AND srcs)
-    set(expatterns)
-    foreach(p IN LISTS A_EXCLUDE)
-      list(APPEND expatterns ${CMAKE_CURRENT_SOURCE_DIR}/${p})
-    endforeach()
-    file(GLOB ex CONFIGURE_DEPENDS ${expatterns})
-    if(ex)
-      list(REMOVE_ITEM srcs ${ex})
-    endif()
-  endif()
+  cmake_parse_arguments(A "" "" "DEPS;PRIVATE_DEPS" ${ARGN})
+  file(GLOB srcs CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp)
   if(srcs)
     add_library(${name} STATIC ${srcs})
     target_include_directories(${name} PUBLIC ${PROJECT_SOURCE_DIR}/src)
-    target_link_libraries(${name} PUBLIC ${A_DEPS})
+    target_link_libraries(${name} PUBLIC ${A_DEPS} PRIVATE ${A_PRIVATE_DEPS})
   else()
     add_library(${name} INTERFACE)
     target_include_directories(${name} INTERFACE ${PROJECT_SOURCE_DIR}/src)
     target_link_libraries(${name} INTERFACE ${A_DEPS})
   endif()
+  # The layering check reads which libraries each folder may include from.
+  set_property(GLOBAL APPEND PROPERTY TARNHOLLOW_LIBRARIES "${name}")
+  set_property(GLOBAL PROPERTY TARNHOLLOW_DIR_${name} "${CMAKE_CURRENT_SOURCE_DIR}")
+  set_property(GLOBAL PROPERTY TARNHOLLOW_DEPS_${name} "${A_DEPS};${A_PRIVATE_DEPS}")
 endfunction()

@@ -1,9 +1,9 @@
 // Board file: the board file image, reading with validation, loading with the default board as
 // fallback, and saving through a temporary file.
 #include "board/Board.h"
-#include "board/MemoryStream.h"
-#include "board/ResourceArchive.h"
-#include "board/UtilsPath.h"
+#include "archive/MemoryStream.h"
+#include "archive/ResourceArchive.h"
+#include "archive/UtilsPath.h"
 
 #include <algorithm>
 #include <fstream>

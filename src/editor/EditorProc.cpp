@@ -4,7 +4,7 @@
 #include "graphics/Font.h"
 #include "graphics/Surface.h"
 #include "shell/MainWnd.h"
-#include "shell/Texts.h"
+#include "texts/Texts.h"
 
 EditorProc::EditorProc(TMainWnd& owner) : TWinProcedure(owner) {}
 

@@ -1,7 +1,7 @@
 // SoundPlayer: plays the game's sound effects, wave images read by name from an archive.
 #include "graphics/SoundPlayer.h"
 
-#include "board/ResourceArchive.h"
+#include "archive/ResourceArchive.h"
 
 SoundPlayer::SoundPlayer(std::unique_ptr<AudioOutput> output) : Output(std::move(output)) {}
 

@@ -1,7 +1,7 @@
 // SoundPlayer: plays the game's sound effects, wave images read by name from an archive.
 #pragma once
 
-#include "board/MemoryStream.h"
+#include "archive/MemoryStream.h"
 #include "graphics/AudioOutput.h"
 
 #include <memory>

@@ -1,5 +1,5 @@
 // Image form of a Surface loaded by name from a resource archive.
-#include "board/ResourceArchive.h"
+#include "archive/ResourceArchive.h"
 #include "graphics/Surface.h"
 
 void Surface::LoadImage(std::int32_t layout, std::int32_t frameWidth, const std::string& itemName,

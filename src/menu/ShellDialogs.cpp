@@ -5,7 +5,7 @@
 #include "graphics/Surface.h"
 #include "platform/Application.h"
 #include "shell/MainWnd.h"
-#include "shell/Texts.h"
+#include "texts/Texts.h"
 #include "shell/WinProcedure.h"
 
 namespace {

@@ -7,7 +7,7 @@
 #include "graphics/Surface.h"
 #include "platform/Application.h"
 #include "platform/SdlAudio.h"
-#include "shell/Options.h"
+#include "texts/Options.h"
 #include "shell/WinProcedure.h"
 
 #include <cstdlib>

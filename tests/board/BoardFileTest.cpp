@@ -1,6 +1,6 @@
 // Tests of the board file: layout, round trips, rejected files, the default board fallback, the
 // derived fields and safe saving.
-#include "board/ArchiveWriter.h"
+#include "archive/ArchiveWriter.h"
 #include "board/Board.h"
 #include "board/BoardText.h"
 #include "support/TempDir.h"

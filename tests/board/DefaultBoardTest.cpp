@@ -1,7 +1,7 @@
 // Tests of the default board as the build writes it: Board1.brd and "DefaultBoard" in res00.dat.
 #include "board/Board.h"
-#include "board/MemoryStream.h"
-#include "board/ResourceArchive.h"
+#include "archive/MemoryStream.h"
+#include "archive/ResourceArchive.h"
 
 #include <gtest/gtest.h>
 #include <algorithm>

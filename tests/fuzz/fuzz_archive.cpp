@@ -1,5 +1,5 @@
 // Fuzz target: the archive reader and its PCX-to-bitmap conversion, from memory and from a file.
-#include "board/ResourceArchive.h"
+#include "archive/ResourceArchive.h"
 
 #include <cstdint>
 #include <cstdio>

@@ -1,8 +1,8 @@
 // Fuzz target for the saved-game reader. The first byte chooses whether the checksum is mended
 // first, so that the checks behind it are reached too. An accepted game must write back the same
 // image and play on without harm.
-#include "game/Rules.h"
-#include "game/SavedGame.h"
+#include "rules/Rules.h"
+#include "rules/SavedGame.h"
 
 #include <cstdlib>
 #include <vector>

@@ -1,7 +1,7 @@
 // Tests of the sound player's logic on a recording output: stop before refill, missing items.
 #include "graphics/SoundPlayer.h"
 
-#include "board/ArchiveWriter.h"
+#include "archive/ArchiveWriter.h"
 #include "support/TempDir.h"
 #include "support/Wave.h"
 

@@ -1,7 +1,7 @@
 // Tests of loading images by name from an archive: PCX and bitmap items, frames, missing items.
 #include "BitmapBytes.h"
-#include "board/ArchiveWriter.h"
-#include "board/UtilsPcx.h"
+#include "archive/ArchiveWriter.h"
+#include "archive/UtilsPcx.h"
 #include "graphics/Surface.h"
 #include "support/TempDir.h"
 

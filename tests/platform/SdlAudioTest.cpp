@@ -1,7 +1,7 @@
 // Tests of the SDL sound output on SDL's disk driver (writing to /dev/null without delay).
 #include "platform/SdlAudio.h"
 
-#include "board/ArchiveWriter.h"
+#include "archive/ArchiveWriter.h"
 #include "graphics/SoundPlayer.h"
 #include "support/TempDir.h"
 #include "support/Wave.h"

@@ -1,9 +1,9 @@
 // Whole games through the engine: humans who answer at random keep every invariant, and a new
 // game reads its board file.
-#include "game/Rules.h"
-#include "game/RulesCheck.h"
+#include "rules/Rules.h"
+#include "rules/RulesCheck.h"
 #include "rules/ScriptHost.h"
-#include "shell/Options.h"
+#include "texts/Options.h"
 #include "support/SmallBoards.h"
 #include "support/TempDir.h"
 

@@ -1,5 +1,5 @@
 // Tests of the random generator: seeding and the known sequence.
-#include "game/Random.h"
+#include "rules/Random.h"
 
 #include <gtest/gtest.h>
 

@@ -2,9 +2,9 @@
 // engine with a scripted host.
 #pragma once
 
-#include "game/Rules.h"
+#include "rules/Rules.h"
 #include "rules/ScriptHost.h"
-#include "shell/Options.h"
+#include "texts/Options.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
 // Tests of saved games: the round trip, continuing a loaded game, safe saving, and refusing
 // damaged files with a reason while the running game stays as it was.
-#include "game/SavedGame.h"
+#include "rules/SavedGame.h"
 
-#include "game/Rules.h"
+#include "rules/Rules.h"
 #include "rules/ScriptHost.h"
 #include "support/SmallBoards.h"
 #include "support/TempDir.h"

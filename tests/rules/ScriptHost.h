@@ -2,9 +2,9 @@
 // mortgage choices from a script.
 #pragma once
 
-#include "game/GameState.h"
-#include "game/RulesHost.h"
-#include "game/RulesText.h"
+#include "rules/GameState.h"
+#include "rules/RulesHost.h"
+#include "rules/RulesText.h"
 
 #include <deque>
 #include <string>

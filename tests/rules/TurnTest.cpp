@@ -1,7 +1,7 @@
 // Tests of the turn cycle: a new game, the throw and the walk, passing the turn, the end of a day
 // with pay day, releases and seizures.
 #include "rules/RulesFixture.h"
-#include "shell/Texts.h"
+#include "texts/Texts.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 // The main window's shared skins: loaded from res00.dat in the start folder on activation, with
 // their frame layouts; empty when the archive lacks them.
-#include "board/ArchiveWriter.h"
-#include "board/UtilsPcx.h"
+#include "archive/ArchiveWriter.h"
+#include "archive/UtilsPcx.h"
 #include "graphics/Surface.h"
 #include "platform/Application.h"
 #include "platform/TestHooks.h"

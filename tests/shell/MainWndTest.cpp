@@ -5,7 +5,7 @@
 #include "graphics/Surface.h"
 #include "platform/Application.h"
 #include "platform/TestHooks.h"
-#include "shell/Options.h"
+#include "texts/Options.h"
 #include "shell/WinProcedure.h"
 
 #include <filesystem>

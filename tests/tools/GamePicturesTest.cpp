@@ -1,8 +1,8 @@
 // Tests of the pictures the build writes into res00.dat: every item decodes with its layout to the
 // stated frame size and count, transparent sheets keep the key-colour rule, ground tiles join
 // without seams.
-#include "board/MemoryStream.h"
-#include "board/ResourceArchive.h"
+#include "archive/MemoryStream.h"
+#include "archive/ResourceArchive.h"
 #include "graphics/Surface.h"
 
 #include <algorithm>

@@ -1,7 +1,7 @@
 // Tests of the sounds the build writes into res01.dat, and of mkres giving the same bytes on
 // every run.
-#include "board/MemoryStream.h"
-#include "board/ResourceArchive.h"
+#include "archive/MemoryStream.h"
+#include "archive/ResourceArchive.h"
 #include "support/TempDir.h"
 
 #include <algorithm>

@@ -1,7 +1,7 @@
 // Tests of the archive tool: build, list and extract round trips, refusals and exit codes.
-#include "board/ArchiveWriter.h"
-#include "board/ResourceArchive.h"
-#include "board/UtilsPcx.h"
+#include "archive/ArchiveWriter.h"
+#include "archive/ResourceArchive.h"
+#include "archive/UtilsPcx.h"
 #include "support/TempDir.h"
 #include "support/ToolRun.h"
 

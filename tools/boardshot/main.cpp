@@ -1,7 +1,7 @@
 // boardshot: draws a board through the board view, headless, and writes what the screen would
 // show as a PNG, so that the view and the tile pictures can be looked at without playing.
 #include "board/Board.h"
-#include "board/BoardView.h"
+#include "boardview/BoardView.h"
 #include "graphics/Font.h"
 #include "graphics/Surface.h"
 

@@ -5,7 +5,7 @@
 // toward the square at the middle of the avenue.
 #include "DefaultBoard.h"
 
-#include "board/ArchiveWriter.h"
+#include "archive/ArchiveWriter.h"
 #include "board/Board.h"
 
 namespace {

@@ -3,8 +3,8 @@
 
 #include "BitmapFile.h"
 #include "Sounds.h"
-#include "board/ArchiveWriter.h"
-#include "board/UtilsPcx.h"
+#include "archive/ArchiveWriter.h"
+#include "archive/UtilsPcx.h"
 
 #include <algorithm>
 #include <map>

@@ -6,7 +6,7 @@
 #include "Pictures.h"
 #include "Resources.h"
 #include "BitmapFile.h"
-#include "board/ArchiveWriter.h"
+#include "archive/ArchiveWriter.h"
 
 #include <cstdio>
 #include <filesystem>

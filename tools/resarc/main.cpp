@@ -1,8 +1,8 @@
 // resarc: the archive tool. Builds an archive from a manifest, lists its index, extracts an item
 // as the game reads it.
-#include "board/ArchiveWriter.h"
-#include "board/ResourceArchive.h"
-#include "board/UtilsPath.h"
+#include "archive/ArchiveWriter.h"
+#include "archive/ResourceArchive.h"
+#include "archive/UtilsPath.h"
 
 #include <cerrno>
 #include <charconv>

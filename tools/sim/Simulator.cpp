@@ -1,12 +1,12 @@
 // The simulator: the trace host, one game at full speed, batches and their summary.
 #include "Simulator.h"
 
-#include "game/Random.h"
-#include "game/Rules.h"
-#include "game/RulesCheck.h"
-#include "game/RulesText.h"
-#include "game/SavedGame.h"
-#include "shell/Options.h"
+#include "rules/Random.h"
+#include "rules/Rules.h"
+#include "rules/RulesCheck.h"
+#include "rules/RulesText.h"
+#include "rules/SavedGame.h"
+#include "texts/Options.h"
 
 #include <algorithm>
 #include <charconv>

@@ -3,7 +3,7 @@
 #pragma once
 
 #include "board/Board.h"
-#include "game/GameState.h"
+#include "rules/GameState.h"
 
 #include <array>
 #include <cstdint>

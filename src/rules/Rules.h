@@ -4,9 +4,9 @@
 #pragma once
 
 #include "board/Board.h"
-#include "game/GameState.h"
-#include "game/Random.h"
-#include "game/RulesHost.h"
+#include "rules/GameState.h"
+#include "rules/Random.h"
+#include "rules/RulesHost.h"
 
 #include <filesystem>
 

@@ -1,5 +1,5 @@
 // Tests of the text table: group order and lookup, slot widths, cutting, resetting.
-#include "shell/Texts.h"
+#include "texts/Texts.h"
 
 #include <gtest/gtest.h>
 #include <string>

@@ -2,7 +2,7 @@
 // bitmap file images on the way.
 #pragma once
 
-#include "board/MemoryStream.h"
+#include "archive/MemoryStream.h"
 
 #include <cstddef>
 #include <cstdint>

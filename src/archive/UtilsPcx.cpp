@@ -1,5 +1,5 @@
 // PCX encoding of 256-colour pictures, the form in which the archive stores kind-1 items.
-#include "board/UtilsPcx.h"
+#include "archive/UtilsPcx.h"
 
 #include <unordered_map>
 

@@ -2,7 +2,7 @@
 #pragma once
 
 #include "board/Board.h"
-#include "game/GameState.h"
+#include "rules/GameState.h"
 
 #include <string>
 

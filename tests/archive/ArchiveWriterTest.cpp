@@ -1,8 +1,8 @@
 // Tests of the archive writer and the PCX encoder, read back through the archive reader.
-#include "board/ArchiveWriter.h"
+#include "archive/ArchiveWriter.h"
 
-#include "board/ResourceArchive.h"
-#include "board/UtilsPcx.h"
+#include "archive/ResourceArchive.h"
+#include "archive/UtilsPcx.h"
 #include "support/TempDir.h"
 
 #include <gtest/gtest.h>

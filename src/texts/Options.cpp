@@ -1,5 +1,5 @@
 // The options of one run, with their defaults.
-#include "shell/Options.h"
+#include "texts/Options.h"
 
 int SoundEffects = 1;
 int AutoMove = 1;

@@ -1,8 +1,8 @@
 // ArchiveWriter: collects named items and writes them as one resource archive file.
-#include "board/ArchiveWriter.h"
+#include "archive/ArchiveWriter.h"
 
-#include "board/ResourceArchive.h"
-#include "board/UtilsPath.h"
+#include "archive/ResourceArchive.h"
+#include "archive/UtilsPath.h"
 
 #include <cerrno>
 #include <cstdio>

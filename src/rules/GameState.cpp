@@ -1,5 +1,5 @@
 // The game state's helpers and the set-up tables of the next game.
-#include "game/GameState.h"
+#include "rules/GameState.h"
 
 #include <algorithm>
 

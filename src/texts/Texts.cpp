@@ -1,5 +1,5 @@
 // The text table's contents and its fixed-width writable slots.
-#include "shell/Texts.h"
+#include "texts/Texts.h"
 
 #include <algorithm>
 #include <array>

@@ -1,6 +1,6 @@
 // Tests of the board view: geometry, projections, scrolling, click tests, what is drawn where
 // (sampled pixels of View and of the back buffer) and the rolling die.
-#include "board/BoardView.h"
+#include "boardview/BoardView.h"
 
 #include "TileSheets.h"
 #include "board/Board.h"

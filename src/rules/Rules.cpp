@@ -1,8 +1,8 @@
 // The rules engine: turn cycle, square events, debts and the computer players' decisions.
-#include "game/Rules.h"
+#include "rules/Rules.h"
 
-#include "shell/Options.h"
-#include "shell/Texts.h"
+#include "texts/Options.h"
+#include "texts/Texts.h"
 
 #include <algorithm>
 #include <limits>

@@ -1,8 +1,8 @@
 // ResourceArchive: reads named items out of the game's archive files, turning PCX pictures into
 // bitmap file images on the way.
-#include "board/ResourceArchive.h"
+#include "archive/ResourceArchive.h"
 
-#include "board/UtilsPath.h"
+#include "archive/UtilsPath.h"
 
 #include <algorithm>
 #include <cstdio>

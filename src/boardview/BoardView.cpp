@@ -1,6 +1,6 @@
 // BoardView: geometry, rendering of the cells into View, the stretch onto the back buffer,
 // projections, scrolling, click tests and the dice animation.
-#include "board/BoardView.h"
+#include "boardview/BoardView.h"
 
 #include "board/Board.h"
 #include "graphics/Font.h"

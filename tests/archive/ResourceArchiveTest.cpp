@@ -1,7 +1,7 @@
 // Tests of the archive reader: lookup, damaged archives, and the PCX-to-bitmap conversion.
-#include "board/ResourceArchive.h"
+#include "archive/ResourceArchive.h"
 
-#include "board/ArchiveWriter.h"
+#include "archive/ArchiveWriter.h"
 #include "support/TempDir.h"
 
 #include <cstring>

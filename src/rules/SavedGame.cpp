@@ -1,8 +1,8 @@
 // Saved games: writing the file image, reading it back with every check, and the safe file save.
-#include "game/SavedGame.h"
+#include "rules/SavedGame.h"
 
-#include "board/UtilsPath.h"
-#include "game/RulesText.h"
+#include "archive/UtilsPath.h"
+#include "rules/RulesText.h"
 
 #include <algorithm>
 #include <array>

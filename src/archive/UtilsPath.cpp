@@ -1,5 +1,5 @@
 // Small file helpers: finding a data file whose name differs only in letter case.
-#include "board/UtilsPath.h"
+#include "archive/UtilsPath.h"
 
 #include <filesystem>
 #include <system_error>

@@ -1,7 +1,7 @@
 // The invariants the rules keep between events.
-#include "game/RulesCheck.h"
+#include "rules/RulesCheck.h"
 
-#include "game/RulesText.h"
+#include "rules/RulesText.h"
 
 #include <vector>
 

@@ -2,7 +2,7 @@
 // with a colour of its own, so a sampled pixel tells which frame was drawn there.
 #pragma once
 
-#include "board/BoardView.h"
+#include "boardview/BoardView.h"
 #include "graphics/BitmapBytes.h"
 #include "graphics/Surface.h"
 

@@ -3,8 +3,8 @@
 #pragma once
 
 #include "board/Board.h"
-#include "game/GameState.h"
-#include "game/Random.h"
+#include "rules/GameState.h"
+#include "rules/Random.h"
 
 #include <cstdint>
 #include <filesystem>
