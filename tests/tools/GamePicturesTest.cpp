@@ -284,6 +284,25 @@ TEST(GamePictures, TilesLaidInTheGridLeaveNoGapAndNoOverlap)
     }
 }
 
+TEST(GamePictures, NoBuildingIsCutByTheTopOfItsFrame)
+{
+    // The highest point of every picture stays at least two pixels below the frame's top edge, so
+    // no roof, spire, sign or fence post is sliced flat.
+    const RawPicture t = ReadRaw("table1");
+    ASSERT_FALSE(t.Pixels.empty());
+    for (int n = 0; n < 72; ++n) {
+        const int x0 = (n % 8) * 145;
+        const int y0 = (n / 8) * 106;
+        for (int y = 0; y < 2; ++y) {
+            int seen = 0;
+            for (int x = 0; x < 144; ++x) {
+                seen += t.At(x0 + x, y0 + y) != 0 ? 1 : 0;
+            }
+            EXPECT_EQ(seen, 0) << "frame " << n << " row " << y;
+        }
+    }
+}
+
 TEST(GamePictures, TallFramesStandOnTheSameDiamondLowered)
 {
     // Buildings and lots: every pixel of the cell's diamond (rows 9 to 104) is painted, so the

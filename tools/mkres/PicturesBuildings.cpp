@@ -2,6 +2,7 @@
 // every structure a player can own, in the player's colour.
 #include "Pictures.h"
 
+#include <algorithm>
 #include <cmath>
 #include <string>
 
@@ -184,7 +185,7 @@ void Arrow(cairo_t* cr, int dir)
     const double ay = dy[dir];
     const double nx = -ay;
     const double ny = ax;
-    const double pts[][2] = {{-0.27, 0.05}, {0.02, 0.05}, {0.02, 0.14}, {0.29, 0},
+    const double pts[][2] = {{-0.27, 0.05}, {0.02, 0.05},  {0.02, 0.14},  {0.29, 0},
                              {0.02, -0.14}, {0.02, -0.05}, {-0.27, -0.05}};
     Iso iso(cr, Top);
     for (int k = 0; k < 7; ++k) {
@@ -262,38 +263,39 @@ void Treasury(cairo_t* cr)
     iso.ShadowRect(0.14, 0.14, 0.88, 0.88, 0.08);
     iso.Box(0.12, 0.12, 0.9, 0.9, 0, 2.5, StoneDark, Stone);
     iso.Box(0.16, 0.16, 0.86, 0.92, 2.5, 2.5, StoneDark, Lighter(Stone, 0.1));
-    iso.Box(0.24, 0.22, 0.8, 0.74, 5, 20, Stone, Stone);
-    iso.WindowsR(0.8, 0.24, 0.72, 5, 25, 3, 2, Window, 0.4);
-    iso.QuadL(0.74, 0.44, 0.58, 5, 17, WalnutDark, true);
-    Columns(iso, 0.85, 0.22, 0.8, 5, 5, 19);
-    iso.Box(0.22, 0.2, 0.82, 0.88, 24, 4, StoneDark, Lighter(Stone, 0.15));
-    iso.GableRoof(0.22, 0.2, 0.82, 0.88, 28, 11, false, FromBytes(140, 150, 150), Stone);
-    // Gold dollar emblem in the pediment.
-    const double ex = iso.Sx(0.51, 0.88);
-    const double ey = iso.Sy(0.51, 0.88, 32.5);
-    cairo_arc(cr, ex, ey, 4.6, 0, 2 * M_PI);
+    iso.Box(0.24, 0.22, 0.8, 0.74, 5, 17, Stone, Stone);
+    iso.WindowsR(0.8, 0.24, 0.72, 5, 22, 3, 2, Window, 0.4);
+    iso.QuadL(0.74, 0.44, 0.58, 5, 16, WalnutDark, true);
+    Columns(iso, 0.85, 0.22, 0.8, 5, 5, 17);
+    iso.Box(0.22, 0.2, 0.82, 0.88, 22, 3.5, StoneDark, Lighter(Stone, 0.15));
+    iso.GableRoof(0.22, 0.2, 0.82, 0.88, 25.5, 10, false, FromBytes(140, 150, 150), Stone);
+    // Gold dollar emblem laid in the pediment's plane.
+    cairo_save(cr);
+    iso.FaceL(0.51, 0.88, 29.5);
+    cairo_arc(cr, 0, 0, 4.6, 0, 2 * M_PI);
     FillStroke(cr, Gold, Darker(Gold, 0.5), 0.8);
     TextStyle s;
     s.Size = 8;
     s.Colour = Darker(Gold, 0.6);
-    DrawText(cr, "$", s, ex, ey);
+    DrawText(cr, "$", s, 0, 0);
+    cairo_restore(cr);
 }
 
+// A briefcase whose body's top edge is centred on (x, y), w wide.
 void Briefcase(cairo_t* cr, double x, double y, double w)
 {
     const double h = w * 0.68;
-    RoundedRect(cr, x - w * 0.18, y - h * 0.2, w * 0.36, h * 0.25, 1);
+    RoundedRect(cr, x - w * 0.18, y - h * 0.22, w * 0.36, h * 0.3, w * 0.06);
     SetColour(cr, Outline);
-    cairo_set_line_width(cr, 1.0);
+    cairo_set_line_width(cr, std::max(1.0, w * 0.07));
     cairo_stroke(cr);
-    RoundedRect(cr, x - w / 2, y, w, h, 1.2);
-    FillStroke(cr, FromBytes(150, 90, 40), Outline, 0.8);
-    cairo_rectangle(cr, x - w / 2, y + h * 0.38, w, h * 0.12);
+    RoundedRect(cr, x - w / 2, y, w, h, w * 0.1);
+    FillStroke(cr, FromBytes(150, 90, 40), Outline, 0.9);
+    cairo_rectangle(cr, x - w / 2 + 0.5, y + h * 0.38, w - 1, h * 0.13);
     SetColour(cr, FromBytes(110, 62, 28));
     cairo_fill(cr);
-    cairo_rectangle(cr, x - 1, y + h * 0.32, 2, h * 0.24);
-    SetColour(cr, Gold);
-    cairo_fill(cr);
+    cairo_rectangle(cr, x - w * 0.07, y + h * 0.3, w * 0.14, h * 0.3);
+    FillStroke(cr, Gold, Darker(Gold, 0.5), 0.6);
 }
 
 void EmploymentOffice(cairo_t* cr)
@@ -304,18 +306,28 @@ void EmploymentOffice(cairo_t* cr)
     Path(iso, 0.45, 0.6, 0.62, 1.0);
     iso.ShadowRect(0.22, 0.24, 0.82, 0.7, 0.1);
     const Rgb wall = FromBytes(214, 170, 120);
-    iso.Box(0.22, 0.24, 0.82, 0.7, 0, 29, wall, Concrete);
-    iso.WindowsL(0.7, 0.24, 0.8, 8, 29, 5, 3, Window);
-    iso.WindowsR(0.82, 0.26, 0.68, 8, 29, 4, 3, Window);
+    const double h = 25;
+    iso.Box(0.22, 0.24, 0.82, 0.7, 0, h, wall, Concrete);
+    iso.WindowsL(0.7, 0.24, 0.8, 8, h, 5, 2, Window);
+    iso.WindowsR(0.82, 0.26, 0.68, 8, h, 4, 2, Window);
     iso.QuadL(0.7, 0.22, 0.82, 0, 8, Darker(wall, 0.12));
     iso.QuadL(0.7, 0.45, 0.57, 0, 7, GlassDark, true);
-    iso.Box(0.4, 0.34, 0.6, 0.5, 29, 4, ConcreteDark, Concrete);
-    // Sign board over the door with a briefcase.
-    iso.Box(0.36, 0.72, 0.68, 0.75, 9, 10, FromBytes(250, 246, 236), Concrete);
+    // A large board on the roof's front edge, facing the street, with the briefcase emblem.
+    const double b0 = 0.3;
+    const double b1 = 0.66;
+    const double bz = h + 4;
+    const double bh = 19;
+    for (const double gx : {b0 + 0.05, b1 - 0.05}) {
+        iso.Box(gx - 0.012, 0.6, gx + 0.012, 0.624, h, 5, ConcreteDark, ConcreteDark);
+    }
+    iso.Box(b0, 0.62, b1, 0.64, bz, bh, FromBytes(250, 246, 236), FromBytes(250, 246, 236));
+    iso.QuadL(0.64, b0 + 0.015, b1 - 0.015, bz + 1.2, bz + bh - 1.2, FromBytes(40, 110, 150), true);
     cairo_save(cr);
-    iso.FaceL(0.36, 0.75, 18);
-    Briefcase(cr, 11.5, 2.4, 10);
+    iso.FaceL(b0, 0.64, bz + bh);
+    Briefcase(cr, (b1 - b0) * 72 / 2, 5.8, 17);
     cairo_restore(cr);
+    // The door's canopy.
+    iso.Box(0.43, 0.7, 0.59, 0.76, 7, 1.5, FromBytes(40, 110, 150), Lighter(FromBytes(40, 110, 150), 0.2));
     Bench(iso, 0.72, 0.82);
 }
 
@@ -331,14 +343,14 @@ void University(cairo_t* cr)
     cairo_fill(cr);
     const Rgb brick = Brick;
     const Rgb roof = FromBytes(86, 92, 104);
-    iso.Box(0.1, 0.14, 0.34, 0.62, 0, 17, brick, roof);
-    iso.GableRoof(0.1, 0.14, 0.34, 0.62, 17, 8, false, roof, brick);
-    iso.WindowsL(0.62, 0.12, 0.32, 2, 17, 2, 2, WindowLit, 0.45);
-    iso.WindowsR(0.34, 0.16, 0.6, 2, 17, 4, 2, WindowLit, 0.45);
-    iso.Box(0.34, 0.08, 0.92, 0.3, 0, 17, brick, roof);
-    iso.GableRoof(0.34, 0.08, 0.92, 0.3, 17, 8, true, roof, brick);
-    iso.WindowsL(0.3, 0.36, 0.9, 2, 17, 5, 2, WindowLit, 0.45);
-    iso.WindowsR(0.92, 0.1, 0.28, 2, 17, 2, 2, WindowLit, 0.45);
+    iso.Box(0.1, 0.14, 0.34, 0.62, 0, 16, brick, roof);
+    iso.GableRoof(0.1, 0.14, 0.34, 0.62, 16, 7, false, roof, brick);
+    iso.WindowsL(0.62, 0.12, 0.32, 2, 16, 2, 2, WindowLit, 0.45);
+    iso.WindowsR(0.34, 0.16, 0.6, 2, 16, 4, 2, WindowLit, 0.45);
+    iso.Box(0.34, 0.08, 0.92, 0.3, 0, 16, brick, roof);
+    iso.GableRoof(0.34, 0.08, 0.92, 0.3, 16, 7, true, roof, brick);
+    iso.WindowsL(0.3, 0.36, 0.9, 2, 16, 5, 2, WindowLit, 0.45);
+    iso.WindowsR(0.92, 0.1, 0.28, 2, 16, 2, 2, WindowLit, 0.45);
     iso.Tree(0.82, 0.78, 6);
     iso.Tree(0.48, 0.84, 5.5);
     // Clock tower at the front left.
@@ -404,21 +416,19 @@ void PoliceStation(cairo_t* cr)
     Iso iso(cr, Top);
     const Rgb wall = FromBytes(170, 190, 216);
     iso.ShadowRect(0.2, 0.22, 0.8, 0.66, 0.1);
-    iso.Box(0.2, 0.22, 0.8, 0.66, 0, 24, wall, Concrete);
-    iso.WindowsL(0.66, 0.22, 0.78, 2, 24, 5, 2, Window);
-    iso.WindowsR(0.8, 0.24, 0.64, 2, 24, 4, 2, Window);
-    iso.QuadL(0.66, 0.2, 0.8, 24, 28, PoliceBlue, true);
-    iso.QuadR(0.8, 0.22, 0.66, 24, 28, Darker(PoliceBlue, 0.3), true);
-    iso.GroundRect(0.2, 0.22, 0.8, 0.66, 28);
+    iso.Box(0.2, 0.22, 0.8, 0.66, 0, 22, wall, Concrete);
+    iso.WindowsL(0.66, 0.22, 0.78, 2, 22, 5, 2, Window);
+    iso.WindowsR(0.8, 0.24, 0.64, 2, 22, 4, 2, Window);
+    iso.QuadL(0.66, 0.2, 0.8, 22, 26, PoliceBlue, true);
+    iso.QuadR(0.8, 0.22, 0.66, 22, 26, Darker(PoliceBlue, 0.3), true);
+    iso.GroundRect(0.2, 0.22, 0.8, 0.66, 26);
     FillStroke(cr, ConcreteDark);
     iso.QuadL(0.66, 0.42, 0.56, 0, 11, GlassDark, true);
     // Badge over the door and the blue lamp beside it.
     cairo_save(cr);
-    iso.FaceL(0.46, 0.66, 19);
-    const double bx = 5;
+    iso.FaceL(0.49, 0.66, 16.5);
+    Badge(cr, 0, 0, 6);
     cairo_restore(cr);
-    Badge(cr, iso.Sx(0.49, 0.66), iso.Sy(0.49, 0.66, 17), 6);
-    (void)bx;
     BlueLamp(cr, iso.Sx(0.34, 0.74), iso.Sy(0.34, 0.74) - 8);
     // A patrol car.
     Car(iso, 0.55, 0.76, FromBytes(240, 240, 246), true);
@@ -474,12 +484,25 @@ void Prison(cairo_t* cr)
     cairo_stroke(cr);
 }
 
-void RedCross(cairo_t* cr, double x, double y, double s)
+// A red cross centred on (x, y) of the current drawing plane, arms s long; the path is filled and
+// outlined after the caller restores the plain matrix, so the line keeps its width.
+void RedCrossPath(cairo_t* cr, double x, double y, double s)
 {
-    cairo_rectangle(cr, x - s * 0.18, y - s / 2, s * 0.36, s);
-    cairo_rectangle(cr, x - s / 2, y - s * 0.18, s, s * 0.36);
-    SetColour(cr, CrossRed);
-    cairo_fill(cr);
+    const double a = s / 2;
+    const double b = s * 0.17;
+    cairo_move_to(cr, x - b, y - a);
+    cairo_line_to(cr, x + b, y - a);
+    cairo_line_to(cr, x + b, y - b);
+    cairo_line_to(cr, x + a, y - b);
+    cairo_line_to(cr, x + a, y + b);
+    cairo_line_to(cr, x + b, y + b);
+    cairo_line_to(cr, x + b, y + a);
+    cairo_line_to(cr, x - b, y + a);
+    cairo_line_to(cr, x - b, y + b);
+    cairo_line_to(cr, x - a, y + b);
+    cairo_line_to(cr, x - a, y - b);
+    cairo_line_to(cr, x - b, y - b);
+    cairo_close_path(cr);
 }
 
 void Hospital(cairo_t* cr)
@@ -488,24 +511,38 @@ void Hospital(cairo_t* cr)
     Iso iso(cr, Top);
     Path(iso, 0.2, 0.7, 0.95, 0.9);
     iso.ShadowRect(0.2, 0.22, 0.82, 0.68, 0.1);
-    iso.Box(0.2, 0.22, 0.82, 0.68, 0, 28, WhiteWall, Lighter(Concrete, 0.3));
-    iso.WindowsL(0.68, 0.22, 0.8, 3, 28, 6, 3, FromBytes(120, 170, 210), 0.6);
-    iso.WindowsR(0.82, 0.24, 0.66, 3, 28, 4, 3, FromBytes(120, 170, 210), 0.6);
-    iso.QuadL(0.68, 0.2, 0.82, 26, 28, CrossRed);
-    // Red cross on the roof and over the entrance.
+    const double h = 26;
+    iso.Box(0.2, 0.22, 0.82, 0.68, 0, h, WhiteWall, Lighter(Concrete, 0.3));
+    iso.WindowsL(0.68, 0.22, 0.8, 3, h, 6, 3, FromBytes(120, 170, 210), 0.6);
+    iso.WindowsR(0.82, 0.24, 0.66, 3, h, 4, 3, FromBytes(120, 170, 210), 0.6);
+    iso.QuadL(0.68, 0.2, 0.82, h - 2, h, CrossRed);
+    // A white landing square with a red cross painted on the roof.
     cairo_save(cr);
-    iso.GroundMatrix(28);
-    cairo_rectangle(cr, 0.43, 0.3, 0.08, 0.26);
-    cairo_rectangle(cr, 0.34, 0.39, 0.26, 0.08);
+    iso.GroundMatrix(h);
+    cairo_rectangle(cr, 0.35, 0.29, 0.32, 0.32);
     cairo_restore(cr);
-    SetColour(cr, CrossRed);
-    cairo_fill(cr);
+    FillStroke(cr, WhiteWall, Darker(Concrete, 0.1), 0.8);
+    cairo_save(cr);
+    iso.GroundMatrix(h);
+    RedCrossPath(cr, 0.51, 0.45, 0.26);
+    cairo_restore(cr);
+    FillStroke(cr, CrossRed, Darker(CrossRed, 0.45), 0.7);
+    // A sign with the cross on the front wall, over the entrance.
+    iso.QuadL(0.68, 0.37, 0.55, 10, 22, WhiteWall, true);
+    cairo_save(cr);
+    iso.FaceL(0.37, 0.68, 22);
+    RedCrossPath(cr, 0.09 * 72, 6, 10);
+    cairo_restore(cr);
+    FillStroke(cr, CrossRed, Darker(CrossRed, 0.45), 0.7);
+    // The same sign on the side wall.
+    iso.QuadR(0.82, 0.52, 0.38, 10, 22, Darker(WhiteWall, 0.12), true);
+    cairo_save(cr);
+    iso.FaceR(0.82, 0.52, 22);
+    RedCrossPath(cr, 0.07 * 72, 6, 10);
+    cairo_restore(cr);
+    FillStroke(cr, Darker(CrossRed, 0.15), Darker(CrossRed, 0.5), 0.7);
     iso.Box(0.3, 0.7, 0.62, 0.8, 8, 2, CrossRed, Lighter(CrossRed, 0.2));
     iso.QuadL(0.68, 0.38, 0.54, 0, 8, GlassDark, true);
-    cairo_save(cr);
-    iso.FaceL(0.2, 0.68, 16);
-    RedCross(cr, 6, 4, 8.5);
-    cairo_restore(cr);
     // Ambulance at the door.
     Car(iso, 0.66, 0.76, WhiteWall, true);
     iso.Box(0.7, 0.77, 0.74, 0.82, 8, 1.5, CrossRed, CrossRed);
@@ -543,56 +580,63 @@ void Courthouse(cairo_t* cr)
     iso.Box(0.2, 0.2, 0.8, 0.76, 3, 20, Stone, Lighter(Stone, 0.1));
     iso.WindowsL(0.76, 0.22, 0.78, 5, 21, 5, 2, Window, 0.4);
     iso.WindowsR(0.8, 0.22, 0.74, 5, 21, 4, 2, Window, 0.4);
-    Columns(iso, 0.83, 0.34, 0.66, 4, 3, 18);
-    iso.Box(0.32, 0.74, 0.68, 0.88, 21, 3, StoneDark, Stone);
-    iso.GableRoof(0.32, 0.74, 0.68, 0.88, 24, 6, false, FromBytes(150, 150, 150), Stone);
-    // Drum and dome.
-    const double cx = iso.Sx(0.48, 0.46);
-    const double base = iso.Sy(0.48, 0.46, 23);
+    // Drum and dome over the middle of the roof, low enough that the spire stays inside the frame.
+    const double cx = iso.Sx(0.5, 0.52);
+    const double base = iso.Sy(0.5, 0.52, 23);
+    const double r = 14;
+    const double drum = 10;
     cairo_save(cr);
     cairo_translate(cr, cx, base);
-    cairo_scale(cr, 17, 11.3);
+    cairo_scale(cr, r + 2, (r + 2) * 2 / 3);
     cairo_arc(cr, 0, 0, 1, 0, 2 * M_PI);
     cairo_restore(cr);
     FillStroke(cr, Lighter(Stone, 0.05));
-    cairo_rectangle(cr, cx - 15, base - 12, 30, 12);
-    LinearFill(cr, cx - 15, 0, cx + 15, 0, Lighter(Stone, 0.15), StoneDark);
+    cairo_rectangle(cr, cx - r, base - drum, 2 * r, drum);
+    LinearFill(cr, cx - r, 0, cx + r, 0, Lighter(Stone, 0.15), StoneDark);
     cairo_fill(cr);
     cairo_save(cr);
     cairo_translate(cr, cx, base);
-    cairo_scale(cr, 15, 5);
+    cairo_scale(cr, r, r / 3);
     cairo_arc(cr, 0, 0, 1, 0, M_PI);
     cairo_restore(cr);
     SetColour(cr, Outline);
     cairo_set_line_width(cr, 1);
     cairo_stroke(cr);
-    cairo_move_to(cr, cx - 15, base);
-    cairo_line_to(cr, cx - 15, base - 12);
-    cairo_move_to(cr, cx + 15, base);
-    cairo_line_to(cr, cx + 15, base - 12);
+    cairo_move_to(cr, cx - r, base);
+    cairo_line_to(cr, cx - r, base - drum);
+    cairo_move_to(cr, cx + r, base);
+    cairo_line_to(cr, cx + r, base - drum);
     cairo_stroke(cr);
     for (int k = -2; k <= 2; ++k) {
-        cairo_rectangle(cr, cx + k * 5.5 - 1, base - 9.5 + std::abs(k) * 0.4, 2, 6);
+        cairo_rectangle(cr, cx + k * 5.2 - 1, base - drum + 2.5 + std::abs(k) * 0.4, 2, 5);
     }
     SetColour(cr, Window);
     cairo_fill(cr);
-    cairo_move_to(cr, cx - 16, base - 12);
-    cairo_curve_to(cr, cx - 16, base - 33, cx + 16, base - 33, cx + 16, base - 12);
-    cairo_curve_to(cr, cx + 8, base - 9, cx - 8, base - 9, cx - 16, base - 12);
+    const double rim = base - drum;
+    cairo_move_to(cr, cx - r - 1, rim);
+    cairo_curve_to(cr, cx - r - 1, rim - 19, cx + r + 1, rim - 19, cx + r + 1, rim);
+    cairo_curve_to(cr, cx + 7, rim + 3, cx - 7, rim + 3, cx - r - 1, rim);
     cairo_close_path(cr);
-    LinearFill(cr, cx - 12, base - 30, cx + 14, base - 14, Lighter(Copper, 0.35), Darker(Copper, 0.3));
+    LinearFill(cr, cx - 11, rim - 16, cx + 13, rim - 2, Lighter(Copper, 0.35), Darker(Copper, 0.3));
     cairo_fill_preserve(cr);
     SetColour(cr, Outline);
     cairo_stroke(cr);
-    cairo_move_to(cr, cx, base - 28);
-    cairo_line_to(cr, cx, base - 36);
+    cairo_move_to(cr, cx, rim - 13);
+    cairo_line_to(cr, cx, rim - 19);
     SetColour(cr, Gold);
     cairo_set_line_width(cr, 1.6);
     cairo_stroke(cr);
-    cairo_arc(cr, cx, base - 36.5, 1.8, 0, 2 * M_PI);
+    cairo_arc(cr, cx, rim - 19.3, 1.5, 0, 2 * M_PI);
     cairo_fill(cr);
+    // The portico stands in front of the dome.
+    Columns(iso, 0.83, 0.34, 0.66, 4, 3, 18);
+    iso.Box(0.32, 0.74, 0.68, 0.88, 21, 3, StoneDark, Stone);
+    iso.GableRoof(0.32, 0.74, 0.68, 0.88, 24, 6, false, FromBytes(150, 150, 150), Stone);
     // Scales of justice in the pediment.
-    Scales(cr, iso.Sx(0.5, 0.88), iso.Sy(0.5, 0.88, 26.5), 7);
+    cairo_save(cr);
+    iso.FaceL(0.5, 0.88, 26.5);
+    Scales(cr, 0, 0, 7);
+    cairo_restore(cr);
 }
 
 void PrisonZone(cairo_t* cr)
@@ -612,16 +656,33 @@ void PrisonZone(cairo_t* cr)
     SetColour(cr, FromBytes(236, 230, 200));
     cairo_set_line_width(cr, 1.2);
     cairo_stroke(cr);
-    const double h = 14;
+    // The fence stands a little inside the cell so that its back posts and wire stay inside the
+    // frame. The mesh is drawn as wire, not as a tint: a thin tint would harden into patches where
+    // two panels cross at a corner.
+    const double e0 = 0.08;
+    const double e1 = 0.92;
+    const double h = 11;
     auto fence = [&](double x0, double y0, double x1, double y1) {
-        // Mesh, then posts and the top wire.
+        cairo_save(cr);
         iso.MoveTo(x0, y0, 0);
         iso.LineTo(x1, y1, 0);
         iso.LineTo(x1, y1, h);
         iso.LineTo(x0, y0, h);
         cairo_close_path(cr);
-        SetColour(cr, FromBytes(200, 204, 210), 0.3);
-        cairo_fill(cr);
+        cairo_clip(cr);
+        const int diamonds = 14;
+        for (int k = -4; k <= diamonds + 4; ++k) {
+            const double t0 = static_cast<double>(k) / diamonds;
+            const double t1 = t0 + 4.0 / diamonds;
+            iso.MoveTo(x0 + (x1 - x0) * t0, y0 + (y1 - y0) * t0, 0);
+            iso.LineTo(x0 + (x1 - x0) * t1, y0 + (y1 - y0) * t1, h);
+            iso.MoveTo(x0 + (x1 - x0) * t1, y0 + (y1 - y0) * t1, 0);
+            iso.LineTo(x0 + (x1 - x0) * t0, y0 + (y1 - y0) * t0, h);
+        }
+        SetColour(cr, FromBytes(176, 180, 186));
+        cairo_set_line_width(cr, 0.75);
+        cairo_stroke(cr);
+        cairo_restore(cr);
         for (int k = 0; k <= 6; ++k) {
             const double t = k / 6.0;
             iso.MoveTo(x0 + (x1 - x0) * t, y0 + (y1 - y0) * t, 0);
@@ -648,14 +709,14 @@ void PrisonZone(cairo_t* cr)
         cairo_set_line_width(cr, 0.8);
         cairo_stroke(cr);
     };
-    fence(0.06, 0.06, 0.94, 0.06);
-    fence(0.06, 0.06, 0.06, 0.94);
+    fence(e0, e0, e1, e0);
+    fence(e0, e0, e0, e1);
     // A guard's bench and a hoop.
     Bench(iso, 0.6, 0.3);
     iso.Box(0.78, 0.48, 0.8, 0.5, 0, 16, FromBytes(90, 94, 100), FromBytes(90, 94, 100));
     iso.Box(0.76, 0.46, 0.8, 0.54, 14, 6, WhiteWall, WhiteWall);
-    fence(0.06, 0.94, 0.94, 0.94);
-    fence(0.94, 0.06, 0.94, 0.94);
+    fence(e0, e1, e1, e1);
+    fence(e1, e0, e1, e1);
 }
 
 void StreetSign(cairo_t* cr, double x, double y)
@@ -705,10 +766,11 @@ void Park(cairo_t* cr)
     cairo_fill(cr);
     iso.Tree(0.2, 0.2, 7.5);
     iso.Tree(0.72, 0.22, 8.5);
-    Bench(iso, 0.45, 0.6);
+    // The bench faces the path from behind it; the sign stands clear of both at the front.
+    Bench(iso, 0.46, 0.41);
     iso.Tree(0.3, 0.78, 7);
-    iso.Tree(0.8, 0.7, 6.5, FoliageLight);
-    StreetSign(cr, iso.Sx(0.82, 0.86), iso.Sy(0.82, 0.86));
+    iso.Tree(0.86, 0.62, 6.5, FoliageLight);
+    StreetSign(cr, iso.Sx(0.7, 0.88), iso.Sy(0.7, 0.88));
 }
 
 void Payment(cairo_t* cr)
@@ -819,34 +881,66 @@ void Houses(cairo_t* cr, int p)
     OwnerMark(cr, p);
 }
 
+// A street lamp: a dark post with a lit globe at the top.
+void Lamp(cairo_t* cr, const Iso& iso, double gx, double gy, double h)
+{
+    const double x = iso.Sx(gx, gy);
+    const double y = iso.Sy(gx, gy);
+    cairo_move_to(cr, x, y);
+    cairo_line_to(cr, x, y - h);
+    SetColour(cr, Outline);
+    cairo_set_line_width(cr, 1.3);
+    cairo_stroke(cr);
+    cairo_arc(cr, x, y - h - 1, 3.2, 0, 2 * M_PI);
+    SetColour(cr, GoldLight, 0.45);
+    cairo_fill(cr);
+    cairo_arc(cr, x, y - h - 1, 1.8, 0, 2 * M_PI);
+    FillStroke(cr, Lighter(WindowLit, 0.4), Darker(Gold, 0.4), 0.6);
+}
+
+// Text laid on a left face (gy = face) with its centre at gx = at, height z.
+void FaceTextL(cairo_t* cr, const Iso& iso, const std::string& text, const TextStyle& style, double face,
+               double at, double z)
+{
+    cairo_save(cr);
+    iso.FaceL(at, face, z);
+    DrawText(cr, text, style, 0, 0);
+    cairo_restore(cr);
+}
+
 void Apartment(cairo_t* cr, int p)
 {
     Lot(cr, Ground::Grass);
     Iso iso(cr, Top);
     const Rgb c = Player[p];
-    Path(iso, 0.28, 0.8, 0.92, 0.92);
-    iso.ShadowRect(0.28, 0.26, 0.82, 0.74, 0.1);
-    const double h = 36;
-    iso.Box(0.28, 0.26, 0.82, 0.74, 0, h, Plaster, Concrete);
-    iso.WindowsL(0.74, 0.3, 0.8, 2, h, 4, 4, Window, 0.5);
-    iso.WindowsR(0.82, 0.28, 0.72, 2, h, 4, 4, Window, 0.5);
+    Path(iso, 0.3, 0.8, 0.92, 0.9);
+    Path(iso, 0.49, 0.72, 0.59, 0.8);
+    const double x0 = 0.32;
+    const double y0 = 0.36;
+    const double x1 = 0.76;
+    const double y1 = 0.72;
+    const double h = 24; // four floors
+    iso.ShadowRect(x0, y0, x1, y1, 0.1);
+    iso.Box(x0, y0, x1, y1, 0, h, Plaster, Concrete);
+    iso.WindowsL(y1, x0 + 0.02, x1 - 0.02, 0.5, h, 4, 4, Window, 0.5);
+    iso.WindowsR(x1, y0 + 0.02, y1 - 0.02, 0.5, h, 3, 4, Window, 0.5);
     // Balcony bands in the owner's colour under every upper floor.
     for (int f = 1; f < 4; ++f) {
         const double z = f * h / 4 + 0.5;
-        iso.MoveTo(0.28, 0.74, z);
-        iso.LineTo(0.82, 0.74, z);
-        iso.LineTo(0.82, 0.79, z - 1);
-        iso.LineTo(0.28, 0.79, z - 1);
+        iso.MoveTo(x0, y1, z);
+        iso.LineTo(x1, y1, z);
+        iso.LineTo(x1, y1 + 0.05, z - 1);
+        iso.LineTo(x0, y1 + 0.05, z - 1);
         cairo_close_path(cr);
         FillStroke(cr, Lighter(c, 0.25), Darker(c, 0.5), 0.8);
-        iso.QuadL(0.79, 0.28, 0.82, z - 3.2, z - 1, c, true);
+        iso.QuadL(y1 + 0.05, x0, x1, z - 3.2, z - 1, c, true);
     }
-    iso.QuadL(0.74, 0.28, 0.82, h - 3, h, c);
-    iso.QuadR(0.82, 0.26, 0.74, h - 3, h, Darker(c, 0.3));
-    iso.Box(0.34, 0.32, 0.48, 0.44, h, 5, ConcreteDark, Concrete);
-    iso.QuadL(0.74, 0.5, 0.6, 0, 6, GlassDark, true);
-    iso.Tree(0.14, 0.5, 6);
-    iso.Tree(0.86, 0.18, 5.5);
+    iso.QuadL(y1, x0, x1, h - 2.5, h, c);
+    iso.QuadR(x1, y0, y1, h - 2.5, h, Darker(c, 0.3));
+    iso.Box(0.4, 0.44, 0.5, 0.53, h, 4, ConcreteDark, Concrete);
+    iso.QuadL(y1, 0.49, 0.59, 0, 5, GlassDark, true);
+    iso.Tree(0.14, 0.52, 6);
+    iso.Tree(0.86, 0.22, 5.5);
     OwnerMark(cr, p);
 }
 
@@ -855,13 +949,14 @@ void Skyscraper(cairo_t* cr, int p)
     Lot(cr, Ground::Plaza);
     Iso iso(cr, Top);
     const Rgb c = Player[p];
-    const double x0 = 0.46;
-    const double x1 = 0.82;
+    // A slim shaft on a small plaza: narrower than the apartment block, taller than it.
+    const double x0 = 0.5;
+    const double x1 = 0.76;
     iso.Tree(0.22, 0.3, 6);
-    iso.Tree(0.56, 0.18, 5.5);
-    iso.Tree(0.2, 0.64, 5.5);
+    iso.Tree(0.5, 0.2, 5.5);
+    iso.Tree(0.24, 0.66, 5.5);
     iso.ShadowRect(x0, x0, x1, x1, 0.2);
-    const double h = 50;
+    const double h = 46;
     // Glass shaft with vertical mullions and a gradient sheen.
     iso.Box(x0, x0, x1, x1, 0, h, Glass, GlassDark);
     iso.MoveTo(x0, x1, 0);
@@ -880,15 +975,25 @@ void Skyscraper(cairo_t* cr, int p)
     LinearFill(cr, iso.Sx(x1, x1), iso.Sy(x1, x1, 0), iso.Sx(x1, x0), iso.Sy(x1, x0, h), GlassDark,
                Darker(Glass, 0.15));
     cairo_fill(cr);
-    for (int k = 1; k < 6; ++k) {
-        const double t = x0 + (x1 - x0) * k / 6;
+    // A few lit panes.
+    for (int f = 1; f < 9; ++f) {
+        for (int k = 0; k < 4; ++k) {
+            if (HashUnit(300 + p, f, k) < 0.3) {
+                const double u = x0 + (x1 - x0) * k / 4;
+                iso.QuadL(x1, u + 0.01, u + (x1 - x0) / 4 - 0.01, f * h / 9 + 0.8, (f + 1) * h / 9 - 0.8,
+                          Lighter(WindowLit, 0.2));
+            }
+        }
+    }
+    for (int k = 1; k < 4; ++k) {
+        const double t = x0 + (x1 - x0) * k / 4;
         iso.MoveTo(t, x1, 2);
         iso.LineTo(t, x1, h);
         iso.MoveTo(x1, t, 2);
         iso.LineTo(x1, t, h);
     }
-    for (int f = 1; f < 10; ++f) {
-        const double z = f * h / 10;
+    for (int f = 1; f < 9; ++f) {
+        const double z = f * h / 9;
         iso.MoveTo(x0, x1, z);
         iso.LineTo(x1, x1, z);
         iso.LineTo(x1, x0, z);
@@ -906,11 +1011,12 @@ void Skyscraper(cairo_t* cr, int p)
     SetColour(cr, Outline);
     cairo_set_line_width(cr, 1);
     cairo_stroke(cr);
-    // Crown in the owner's colour and an antenna.
-    iso.Box(x0 - 0.01, x0 - 0.01, x1 + 0.01, x1 + 0.01, h, 4, c, Lighter(c, 0.25));
-    iso.Box(x0 + 0.08, x0 + 0.08, x1 - 0.08, x1 - 0.08, h + 4, 5, Darker(c, 0.1), Lighter(c, 0.35));
-    const double ax = iso.Sx(0.64, 0.64);
-    const double ay = iso.Sy(0.64, 0.64, h + 9);
+    // Crown in the owner's colour and an antenna with a red light.
+    iso.Box(x0 - 0.01, x0 - 0.01, x1 + 0.01, x1 + 0.01, h, 3, c, Lighter(c, 0.25));
+    iso.Box(x0 + 0.06, x0 + 0.06, x1 - 0.06, x1 - 0.06, h + 3, 4, Darker(c, 0.1), Lighter(c, 0.35));
+    const double m = (x0 + x1) / 2;
+    const double ax = iso.Sx(m, m);
+    const double ay = iso.Sy(m, m, h + 7);
     cairo_move_to(cr, ax, ay);
     cairo_line_to(cr, ax, ay - 8);
     SetColour(cr, Outline);
@@ -920,33 +1026,49 @@ void Skyscraper(cairo_t* cr, int p)
     SetColour(cr, CrossRed);
     cairo_fill(cr);
     // Entrance canopy.
-    iso.Box(0.55, x1, 0.73, x1 + 0.06, 6, 1.5, c, Lighter(c, 0.3));
+    iso.Box(0.56, x1, 0.7, x1 + 0.06, 6, 1.5, c, Lighter(c, 0.3));
     OwnerMark(cr, p);
 }
 
-void Awning(const Iso& iso, double gy, double a, double b, double z, const Rgb& c)
+// A striped awning sloping out from the left face by depth (cell units), dropping drop pixels.
+void Awning(const Iso& iso, double gy, double a, double b, double z, const Rgb& c, double depth, double drop)
 {
-    // A striped awning sloping out from the left face.
     const int stripes = 6;
     for (int k = 0; k < stripes; ++k) {
         const double u0 = a + (b - a) * k / stripes;
         const double u1 = a + (b - a) * (k + 1) / stripes;
         iso.MoveTo(u0, gy, z);
         iso.LineTo(u1, gy, z);
-        iso.LineTo(u1, gy + 0.07, z - 4);
-        iso.LineTo(u0, gy + 0.07, z - 4);
+        iso.LineTo(u1, gy + depth, z - drop);
+        iso.LineTo(u0, gy + depth, z - drop);
         cairo_close_path(iso.Cr);
         SetColour(iso.Cr, k % 2 ? WhiteWall : c);
         cairo_fill(iso.Cr);
     }
     iso.MoveTo(a, gy, z);
     iso.LineTo(b, gy, z);
-    iso.LineTo(b, gy + 0.07, z - 4);
-    iso.LineTo(a, gy + 0.07, z - 4);
+    iso.LineTo(b, gy + depth, z - drop);
+    iso.LineTo(a, gy + depth, z - drop);
     cairo_close_path(iso.Cr);
     SetColour(iso.Cr, Outline);
     cairo_set_line_width(iso.Cr, 0.9);
     cairo_stroke(iso.Cr);
+}
+
+// A shopping bag whose top edge is centred on (x, y), w wide: the stores' emblem.
+void ShoppingBag(cairo_t* cr, double x, double y, double w, const Rgb& c)
+{
+    const double h = w * 0.9;
+    cairo_arc(cr, x, y, w * 0.22, M_PI, 2 * M_PI);
+    SetColour(cr, Outline);
+    cairo_set_line_width(cr, 1.0);
+    cairo_stroke(cr);
+    cairo_move_to(cr, x - w / 2, y);
+    cairo_line_to(cr, x + w / 2, y);
+    cairo_line_to(cr, x + w * 0.42, y + h);
+    cairo_line_to(cr, x - w * 0.42, y + h);
+    cairo_close_path(cr);
+    FillStroke(cr, c, Outline, 0.8);
 }
 
 void Stores(cairo_t* cr, int p)
@@ -954,28 +1076,53 @@ void Stores(cairo_t* cr, int p)
     Lot(cr, Ground::Pavement);
     Iso iso(cr, Top);
     const Rgb c = Player[p];
-    const Rgb fronts[] = {FromBytes(230, 206, 160), FromBytes(200, 214, 220), FromBytes(236, 190, 170)};
-    // Back row along the upper-right side, front row facing the lower left.
-    iso.ShadowRect(0.1, 0.14, 0.86, 0.66, 0.08);
-    for (int k = 0; k < 3; ++k) {
-        const double a = 0.1 + k * 0.25;
-        const double h = 20 + (k % 2) * 4;
-        iso.Box(a, 0.14, a + 0.25, 0.62, 0, h, fronts[k], Lighter(Concrete, 0.1));
-        iso.QuadL(0.62, a + 0.03, a + 0.22, 1, 9, Glass, true);
-        iso.QuadL(0.62, a + 0.09, a + 0.16, 0, 8, WalnutDark);
-        iso.WindowsL(0.62, a + 0.02, a + 0.23, 12, h, 2, 1, Window, 0.5);
-        Awning(iso, 0.62, a + 0.01, a + 0.24, 11.5, c);
-        // Shop sign on the parapet.
-        iso.QuadL(0.62, a + 0.05, a + 0.2, h - 4, h - 0.5, Lighter(c, 0.15), true);
+    // A street of four shop houses stepping up from one to four upper floors: a ground-floor shop
+    // (lit window under an awning in the owner's colour) below 7-pixel floors of flats.
+    const Rgb fronts[] = {FromBytes(230, 206, 160), FromBytes(200, 214, 220), FromBytes(236, 190, 170),
+                          FromBytes(214, 224, 188)};
+    const Rgb shopLight = Mix(WindowLit, Glass, 0.3);
+    const double y0 = 0.24;
+    const double y1 = 0.54;
+    const double shop = 14;
+    const double width = 0.205;
+    iso.ShadowRect(0.12, y0, 0.94, y1, 0.06);
+    double a = 0.12;
+    for (int k = 0; k < 4; ++k, a += width) {
+        const double b = a + width;
+        const int floors = k + 1;
+        const double h = shop + 7 * floors;
+        const Rgb wall = fronts[k];
+        iso.Box(a, y0, b, y1, 0, h, wall, Lighter(Concrete, 0.1));
+        iso.QuadL(y1, a, b, h - 2, h, Darker(wall, 0.25));
+        iso.QuadR(b, y0, y1, h - 2, h, Darker(wall, 0.45));
+        iso.QuadL(y1, a + 0.015, b - 0.015, 0.5, 11, shopLight, true);
+        iso.QuadL(y1, a + 0.085, a + 0.125, 0, 9, WalnutDark);
+        iso.WindowsL(y1, a + 0.01, b - 0.01, shop, h - 2, 2, floors, Window, 0.5);
+        Awning(iso, y1, a + 0.008, b - 0.008, 12.5, c, 0.04, 2.5);
     }
-    iso.WindowsR(0.85, 0.16, 0.6, 3, 20, 4, 2, Window, 0.5);
-    // Planters and a lamp along the pavement.
-    for (const double gx : {0.2, 0.46, 0.72}) {
-        iso.Box(gx, 0.76, gx + 0.06, 0.8, 0, 3, WalnutLight, Foliage);
-        iso.Ellipse(gx + 0.03, 0.78, 0.035, 0.025, 5);
+    const double corner = a;
+    const double top = shop + 28;
+    // The corner house shows a second shop window, two floors of flats and a large sign with a
+    // shopping bag on the side street.
+    iso.QuadR(corner, y0 + 0.04, y1 - 0.04, 0.5, 11, Darker(shopLight, 0.15), true);
+    iso.QuadR(corner, y0 + 0.02, y1 - 0.02, 11.5, 13.5, Darker(c, 0.1), true);
+    iso.WindowsR(corner, y0 + 0.02, y1 - 0.02, shop, shop + 14, 3, 2, Window, 0.5);
+    const double sign0 = y1 - 0.03;
+    const double sign1 = y0 + 0.03;
+    iso.QuadR(corner, sign0, sign1, shop + 15, top - 3, Darker(c, 0.1), true);
+    cairo_save(cr);
+    iso.FaceR(corner, sign0, top - 3);
+    ShoppingBag(cr, (sign0 - sign1) * 36, 3.2, 8, WhiteWall);
+    cairo_restore(cr);
+    // Lamps and planters on the pavement.
+    for (const double gx : {0.18, 0.56}) {
+        iso.Box(gx, 0.7, gx + 0.06, 0.74, 0, 3, WalnutLight, Foliage);
+        iso.Ellipse(gx + 0.03, 0.72, 0.035, 0.025, 5);
         SetColour(cr, FromBytes(230, 90, 110));
         cairo_fill(cr);
     }
+    Lamp(cr, iso, 0.38, 0.68, 15);
+    Lamp(cr, iso, 0.76, 0.68, 15);
     OwnerMark(cr, p);
 }
 
@@ -987,42 +1134,89 @@ void ShoppingCentre(cairo_t* cr, int p)
     // Parking bays in front.
     cairo_save(cr);
     iso.GroundMatrix();
-    for (int k = 0; k < 7; ++k) {
-        cairo_move_to(cr, 0.1 + k * 0.1, 0.72);
+    for (int k = 0; k < 9; ++k) {
+        cairo_move_to(cr, 0.1 + k * 0.1, 0.7);
         cairo_line_to(cr, 0.1 + k * 0.1, 0.86);
     }
     cairo_restore(cr);
     SetColour(cr, LaneMark);
     cairo_set_line_width(cr, 1.0);
     cairo_stroke(cr);
-    const double x0 = 0.06;
-    const double y0 = 0.06;
-    const double x1 = 0.9;
-    const double y1 = 0.64;
+    // A wide hall over most of the cell, an upper floor set back on it and a glass atrium.
+    const double x0 = 0.1;
+    const double y0 = 0.1;
+    const double x1 = 0.92;
+    const double y1 = 0.6;
     iso.ShadowRect(x0, y0, x1, y1, 0.06);
     const Rgb wall = FromBytes(222, 214, 200);
-    iso.Box(x0, y0, x1, y1, 0, 16, wall, Lighter(Concrete, 0.2));
-    iso.QuadL(y1, x0, x1, 0, 3, Darker(wall, 0.15));
-    iso.QuadL(y1, x0 + 0.05, 0.36, 3, 11, Glass, true);
-    iso.QuadL(y1, 0.58, x1 - 0.05, 3, 11, Glass, true);
-    iso.QuadR(x1, y0 + 0.06, y1 - 0.06, 4, 10, Darker(Glass, 0.25), true);
-    // Glass atrium on the roof and a tall entrance block with the sign.
-    iso.Box(0.2, 0.16, 0.6, 0.42, 16, 5, Glass, Lighter(Glass, 0.3));
-    iso.Box(0.38, 0.58, 0.58, 0.7, 0, 24, c, Lighter(c, 0.2));
-    iso.QuadL(0.7, 0.42, 0.54, 0, 12, Lighter(Glass, 0.15), true);
-    iso.QuadL(0.7, 0.39, 0.57, 15, 22, WhiteWall, true);
-    cairo_save(cr);
-    iso.FaceL(0.39, 0.7, 15);
+    iso.Box(x0, y0, x1, y1, 0, 14, wall, Lighter(Concrete, 0.2));
+    iso.QuadL(y1, x0, x1, 0, 2.5, Darker(wall, 0.15));
+    iso.QuadL(y1, x0 + 0.04, 0.33, 2.5, 10, Glass, true);
+    iso.QuadL(y1, 0.67, x1 - 0.04, 2.5, 10, Glass, true);
+    iso.QuadR(x1, y0 + 0.05, y1 - 0.05, 3, 10, Darker(Glass, 0.25), true);
+    iso.QuadL(y1, x0, x1, 12, 14, c);
+    iso.QuadR(x1, y0, y1, 12, 14, Darker(c, 0.3));
+    iso.Box(0.24, 0.18, 0.84, 0.5, 14, 10, Lighter(wall, 0.1), Lighter(Concrete, 0.3));
+    iso.QuadL(0.5, 0.27, 0.81, 16.5, 21.5, Glass, true);
+    iso.QuadR(0.84, 0.21, 0.47, 16.5, 21.5, Darker(Glass, 0.25), true);
+    iso.HipRoof(0.36, 0.24, 0.64, 0.44, 24, 9, Lighter(Glass, 0.2));
+    iso.Box(0.7, 0.24, 0.8, 0.34, 24, 3, ConcreteDark, Concrete);
+    // The entrance hall in the owner's colour with the MALL sign.
+    const double e0 = 0.32;
+    const double e1 = 0.68;
+    iso.Box(e0, 0.54, e1, 0.66, 0, 27, c, Lighter(c, 0.2));
+    iso.QuadL(0.66, 0.43, 0.57, 0, 11, Lighter(Glass, 0.15), true);
+    iso.QuadL(0.66, e0 + 0.015, e1 - 0.015, 14, 25, WhiteWall, true);
     TextStyle s;
-    s.Size = 6.5;
+    s.Family = "DejaVu Sans Condensed";
+    s.Size = 10;
     s.Colour = Darker(c, 0.2);
-    DrawText(cr, "MALL", s, 7.2, 3.3);
-    cairo_restore(cr);
-    iso.Box(0.62, 0.18, 0.8, 0.3, 16, 4, ConcreteDark, Concrete);
-    Car(iso, 0.12, 0.74, FromBytes(200, 60, 60), false);
-    Car(iso, 0.62, 0.74, FromBytes(240, 240, 240), false);
-    Car(iso, 0.72, 0.74, FromBytes(60, 90, 160), false);
+    FaceTextL(cr, iso, "MALL", s, 0.66, (e0 + e1) / 2, 19.5);
+    // Flags on the entrance roof.
+    for (const double gx : {e0 + 0.04, e1 - 0.04}) {
+        const double fx = iso.Sx(gx, 0.6);
+        const double fy = iso.Sy(gx, 0.6, 27);
+        cairo_move_to(cr, fx, fy);
+        cairo_line_to(cr, fx, fy - 10);
+        SetColour(cr, Outline);
+        cairo_set_line_width(cr, 1.0);
+        cairo_stroke(cr);
+        cairo_rectangle(cr, fx + 0.5, fy - 10, 5, 3.5);
+        FillStroke(cr, Lighter(c, 0.1), Darker(c, 0.5), 0.6);
+    }
+    // Three cars parked apart, each in its own bay.
+    Car(iso, 0.12, 0.72, FromBytes(200, 60, 60), false);
+    Car(iso, 0.52, 0.72, FromBytes(240, 240, 240), false);
+    Car(iso, 0.82, 0.72, FromBytes(60, 90, 160), false);
+    Lamp(cr, iso, 0.4, 0.9, 14);
     OwnerMark(cr, p);
+}
+
+// A palm: a curved trunk and a crown of fronds.
+void Palm(cairo_t* cr, const Iso& iso, double gx, double gy, double h)
+{
+    const double x = iso.Sx(gx, gy);
+    const double y = iso.Sy(gx, gy);
+    cairo_move_to(cr, x, y);
+    cairo_curve_to(cr, x + 1, y - h * 0.4, x + 3, y - h * 0.7, x + 2, y - h);
+    SetColour(cr, Outline);
+    cairo_set_line_width(cr, 2.6);
+    cairo_stroke_preserve(cr);
+    SetColour(cr, Trunk);
+    cairo_set_line_width(cr, 1.4);
+    cairo_stroke(cr);
+    for (int k = 0; k < 6; ++k) {
+        const double a = k * M_PI / 3 + 0.3;
+        const double ex = x + 2 + 7 * std::cos(a);
+        const double ey = y - h + 3.5 * std::sin(a) + 2.5;
+        cairo_move_to(cr, x + 2, y - h);
+        cairo_curve_to(cr, x + 2 + 4 * std::cos(a), y - h - 3, ex, ey - 2, ex, ey);
+    }
+    SetColour(cr, Darker(FoliageLight, 0.2));
+    cairo_set_line_width(cr, 2.4);
+    cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
+    cairo_stroke(cr);
+    cairo_set_line_cap(cr, CAIRO_LINE_CAP_BUTT);
 }
 
 void Hotel(cairo_t* cr, int p)
@@ -1030,49 +1224,69 @@ void Hotel(cairo_t* cr, int p)
     Lot(cr, Ground::Plaza);
     Iso iso(cr, Top);
     const Rgb c = Player[p];
-    // Pool with palms beside the podium.
-    iso.GroundRect(0.08, 0.56, 0.32, 0.86);
+    const Rgb wall = FromBytes(214, 196, 172);
+    const Rgb lit = WindowLit; // one window scheme on every wall; the right faces come out darker
+    // Two low wings wrap the back of the cell; the tower rises between them over the entrance.
+    iso.ShadowRect(0.1, 0.1, 0.9, 0.9, 0.06);
+    iso.Box(0.42, 0.1, 0.9, 0.4, 0, 20, wall, Lighter(Concrete, 0.25));
+    iso.WindowsL(0.4, 0.8, 0.9, 2, 20, 1, 3, lit, 0.5);
+    iso.WindowsR(0.9, 0.12, 0.38, 2, 20, 3, 3, lit, 0.5);
+    iso.QuadR(0.9, 0.1, 0.4, 18, 20, Darker(Gold, 0.2));
+    iso.GroundRect(0.5, 0.16, 0.84, 0.34, 20);
+    FillStroke(cr, FoliageLight, Darker(Foliage, 0.3), 0.8);
+    iso.Box(0.1, 0.42, 0.4, 0.9, 0, 20, wall, Lighter(Concrete, 0.25));
+    iso.WindowsL(0.9, 0.12, 0.38, 2, 20, 3, 3, lit, 0.5);
+    iso.QuadL(0.9, 0.1, 0.4, 18, 20, Gold);
+    iso.GroundRect(0.16, 0.5, 0.34, 0.84, 20);
+    FillStroke(cr, FoliageLight, Darker(Foliage, 0.3), 0.8);
+    // Pool terrace on the right wing's front and palms.
+    iso.GroundRect(0.8, 0.48, 0.96, 0.78);
     SetColour(cr, WhiteWall);
     cairo_fill(cr);
-    iso.GroundRect(0.1, 0.58, 0.3, 0.84);
+    iso.GroundRect(0.82, 0.5, 0.94, 0.76);
     SetColour(cr, FromBytes(90, 190, 220));
     cairo_fill(cr);
-    iso.Tree(0.14, 0.3, 6, FoliageLight);
-    iso.Tree(0.26, 0.18, 5.5, FoliageLight);
-    // Podium and tower.
-    iso.ShadowRect(0.3, 0.16, 0.9, 0.84, 0.08);
-    iso.Box(0.36, 0.2, 0.88, 0.82, 0, 9, Stone, Lighter(Stone, 0.1));
-    iso.QuadL(0.82, 0.4, 0.84, 1, 7, Glass, true);
-    const double tx0 = 0.5;
-    const double ty0 = 0.34;
-    const double tx1 = 0.8;
-    const double ty1 = 0.72;
-    const double h = 41;
-    iso.Box(tx0, ty0, tx1, ty1, 9, h - 9, Plaster, Lighter(Concrete, 0.25));
-    iso.WindowsL(ty1, tx0 + 0.04, tx1 - 0.01, 10, h - 2, 4, 7, FromBytes(214, 150, 64), 0.5);
-    iso.WindowsR(tx1, ty0 + 0.01, ty1 - 0.04, 10, h - 2, 5, 7, Window, 0.5);
-    // Corner stripes in the owner's colour and a gold cornice.
-    iso.QuadL(ty1, tx0, tx0 + 0.03, 9, h, c);
-    iso.QuadR(tx1, ty1 - 0.03, ty1, 9, h, Darker(c, 0.25));
-    iso.Box(tx0 - 0.01, ty0 - 0.01, tx1 + 0.01, ty1 + 0.01, h, 2.5, Gold, GoldLight);
-    // Entrance canopy.
-    iso.Box(0.58, 0.82, 0.74, 0.9, 6, 1.6, c, Lighter(c, 0.3));
-    // Rooftop sign: a frame with lit letters in the owner's colour.
-    const double sx = iso.Sx(0.65, 0.53);
-    const double sy = iso.Sy(0.65, 0.53, h + 2.5);
-    cairo_move_to(cr, sx - 12, sy - 2);
-    cairo_line_to(cr, sx - 12, sy - 7);
-    cairo_move_to(cr, sx + 12, sy - 2);
-    cairo_line_to(cr, sx + 12, sy - 7);
-    SetColour(cr, Outline);
-    cairo_set_line_width(cr, 1.2);
-    cairo_stroke(cr);
-    RoundedRect(cr, sx - 19, sy - 17, 38, 11, 2);
-    FillStroke(cr, c);
+    // The tower.
+    const double tx0 = 0.46;
+    const double tx1 = 0.82;
+    const double h = 46.5;
+    iso.ShadowRect(tx0, tx0, tx1, tx1, 0.1);
+    iso.Box(tx0, tx0, tx1, tx1, 0, h, wall, Lighter(Concrete, 0.25));
+    iso.QuadL(tx1, tx0, tx1, 0, 9, Stone);
+    iso.QuadR(tx1, tx0, tx1, 0, 9, Darker(Stone, 0.28));
+    iso.QuadL(tx1, tx0 + 0.03, tx1 - 0.03, 1, 7, Mix(lit, Glass, 0.4), true);
+    iso.QuadR(tx1, tx0 + 0.03, tx1 - 0.03, 1, 7, Darker(Mix(lit, Glass, 0.4), 0.22), true);
+    iso.WindowsL(tx1, tx0 + 0.04, tx1 - 0.04, 10, h - 3, 4, 7, lit, 0.5);
+    iso.WindowsR(tx1, tx0 + 0.04, tx1 - 0.04, 10, h - 3, 4, 7, lit, 0.5);
+    // Corner piers in the owner's colour and a gold cornice.
+    iso.QuadL(tx1, tx0, tx0 + 0.03, 9, h, c);
+    iso.QuadL(tx1, tx1 - 0.025, tx1, 9, h, c);
+    iso.QuadR(tx1, tx0 + 0.025, tx0, 9, h, Darker(c, 0.25));
+    iso.Box(tx0 - 0.01, tx0 - 0.01, tx1 + 0.01, tx1 + 0.01, h, 2.5, Gold, GoldLight);
+    iso.GroundRect(tx0 + 0.02, tx0 + 0.02, tx1 - 0.02, tx1 - 0.02, h + 2.5);
+    FillStroke(cr, Lighter(Concrete, 0.2), Darker(Gold, 0.3), 0.8);
+    // Entrance canopy with a row of lights.
+    iso.Box(0.5, tx1, 0.72, tx1 + 0.1, 7, 1.8, c, Lighter(c, 0.3));
+    for (int k = 0; k < 5; ++k) {
+        const double gx = 0.52 + k * 0.045;
+        cairo_arc(cr, iso.Sx(gx, tx1 + 0.1), iso.Sy(gx, tx1 + 0.1, 7.4), 0.9, 0, 2 * M_PI);
+    }
+    SetColour(cr, Lighter(WindowLit, 0.5));
+    cairo_fill(cr);
+    Palm(cr, iso, 0.94, 0.68, 17);
+    Palm(cr, iso, 0.3, 0.94, 15);
+    // Rooftop sign on the tower's front edge, in the plane of the front wall.
+    const double sz = h + 2.5;
+    for (const double gx : {0.5, 0.72}) {
+        iso.Box(gx - 0.01, tx1 - 0.04, gx + 0.01, tx1 - 0.02, sz, 3, Outline, Outline);
+    }
+    iso.Box(0.44, tx1 - 0.02, 0.78, tx1, sz + 3, 12, Gold, GoldLight);
+    iso.QuadL(tx1, 0.45, 0.77, sz + 4, sz + 14, c, true);
     TextStyle s;
+    s.Family = "DejaVu Sans Condensed";
     s.Size = 8.5;
     s.Colour = PlayerInk[p];
-    DrawText(cr, "HOTEL", s, sx, sy - 11.5);
+    FaceTextL(cr, iso, "HOTEL", s, tx1, 0.61, sz + 9);
     OwnerMark(cr, p);
 }
 
@@ -1142,6 +1356,9 @@ Rgb MatteOf(int n)
     if (n == 19) {
         return Paper; // shown in dialogs
     }
+    if (n == 17) {
+        return Concrete; // only the fence's wire reaches beyond the yard
+    }
     return Grass;
 }
 
@@ -1151,7 +1368,8 @@ Picture MakeTable1()
 {
     SheetBuilder b("table1", 1, 144, 105, 72, true);
     for (int n = 0; n < 72; ++n) {
-        b.Frame(n, [n](cairo_t* cr) { Table1Frame(cr, n); }, MatteOf(n));
+        b.Frame(
+            n, [n](cairo_t* cr) { Table1Frame(cr, n); }, MatteOf(n));
     }
     return b.Finish();
 }
