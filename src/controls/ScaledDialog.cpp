@@ -52,22 +52,22 @@ ScratchCanvas::ScratchCanvas(const Control& control, std::int32_t width, std::in
 
 std::int32_t PieceWidth(const Surface& image)
 {
-    return image.FrameLayout != 0 ? image.FrameWidth : image.Width;
+    return image.FrameLayout != ImageLayout::Whole ? image.FrameWidth : image.Width;
 }
 
 std::int32_t PieceHeight(const Surface& image)
 {
-    return image.FrameLayout != 0 ? image.FrameHeight : image.Height;
+    return image.FrameLayout != ImageLayout::Whole ? image.FrameHeight : image.Height;
 }
 
 std::int32_t FramesPerRow(const Surface& image)
 {
     switch (image.FrameLayout) {
-    case 1:
+    case ImageLayout::Sheet:
         return 8;
-    case 2:
+    case ImageLayout::Row:
         return image.FrameWidth > 0 ? std::max(1, image.Width / image.FrameWidth) : 1;
-    case 4:
+    case ImageLayout::Grid:
         return std::max(1, image.FramesAcross);
     default:
         return 1;

@@ -72,7 +72,7 @@ void TModalDialog::FormShow()
 
 void TModalDialog::FormClose(::CloseAction& action)
 {
-    action = static_cast<::CloseAction>(CloseAction <= 3 ? CloseAction : 1);
+    action = CloseAction;
     if (action == ::CloseAction::Hide || action == ::CloseAction::Free)
         Buffer.reset();
     // A dialog that stays open keeps the screen waiting.

@@ -23,8 +23,8 @@ class TModalDialog : public Window, public ScaledDialog
     // Place and size in screen fractions (left, top, right, bottom); the window's outer top-left
     // lies at the left and top, its client area has the size.
     RelRect Placement;
-    // What closing does with the window: 0 none, 1 hide, 2 free, 3 minimise.
-    std::uint8_t CloseAction = 1;
+    // What closing does with the window.
+    ::CloseAction CloseAction = ::CloseAction::Hide;
     // Stretched over the whole client area on every show; not owned.
     const Surface* Background = nullptr;
     // The dialog's drawing surface, of the client size, only while shown.

@@ -6,6 +6,7 @@
 #include "platform/Timer.h"
 #include "platform/Window.h"
 
+#include <cstdint>
 #include <functional>
 #include <memory>
 #include <string>
@@ -50,16 +51,22 @@ struct ShellFactory
     std::function<Made<TAskDlg, Window>(TMainWnd&)> AskDialog;
 };
 
+// The main window's screen states (ScreenState) and the screens a request names (RequestedState,
+// None when there is no request): Starting until the window is first active, Ready until the next
+// tick asks for the main menu, then the screen shown.
+enum class ShellState : std::int32_t
+{
+    None = 0,
+    Starting = 0,
+    Ready = 1,
+    InMainMenu = 4,
+    InGame = 5,
+    InEditor = 6
+};
+
 class TMainWnd : public Window
 {
     CONTROL_CLASS(TMainWnd, Window);
-    // Screen states.
-    static constexpr int Starting = 0;
-    static constexpr int Ready = 1;
-    static constexpr int InMainMenu = 4;
-    static constexpr int InGame = 5;
-    static constexpr int InEditor = 6;
-
     TMainWnd(Application& app, ShellFactory factory);
     ~TMainWnd() override;
 
@@ -67,9 +74,9 @@ class TMainWnd : public Window
     // Set by the game's Minimize command together with Application::Minimize; ticks do nothing
     // until the application is restored.
     bool Suspended = false;
-    int ScreenState = Starting;
-    // 0, or the screen state (4, 5, 6) wanted; applied on the next tick.
-    int RequestedState = 0;
+    ShellState ScreenState = ShellState::Starting;
+    // None, or the screen wanted (InMainMenu, InGame, InEditor); applied on the next tick.
+    ShellState RequestedState = ShellState::None;
     double OsVersion = 0;
     // The current folder at start-up, without a trailing separator.
     std::string StartDir;

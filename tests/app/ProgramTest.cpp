@@ -67,24 +67,24 @@ protected:
 
 TEST_P(ProgramTest, EachScreenFillsTheScreenAndDrawsItself)
 {
-    ASSERT_EQ(Main->ScreenState, TMainWnd::InMainMenu);
+    ASSERT_EQ(Main->ScreenState, ShellState::InMainMenu);
     EXPECT_EQ(static_cast<TWinProcedure*>(MainMenuScreen), CurrentScreen);
     EXPECT_EQ(CurrentScreen->BoundsRect(), (Rect{0, 0, GetParam().Width, GetParam().Height}));
     EXPECT_EQ(TestHooks::ScreenPixel(*App, 5, 5), 0u);
     EXPECT_GT(LitPixelsAcrossTheMiddle(), 50); // the title
 
-    Main->RequestedState = TMainWnd::InGame;
+    Main->RequestedState = ShellState::InGame;
     Tick();
     EXPECT_EQ(static_cast<TWinProcedure*>(GameScreen), CurrentScreen);
     EXPECT_EQ(LitPixelsAcrossTheMiddle(), 0);
 
-    Main->RequestedState = TMainWnd::InEditor;
+    Main->RequestedState = ShellState::InEditor;
     Tick();
     EXPECT_EQ(static_cast<TWinProcedure*>(EditorScreen), CurrentScreen);
     EXPECT_EQ(GameScreen, nullptr);
     EXPECT_GT(LitPixelsAcrossTheMiddle(), 20); // its name
 
-    Main->RequestedState = TMainWnd::InMainMenu;
+    Main->RequestedState = ShellState::InMainMenu;
     Tick();
     EXPECT_EQ(static_cast<TWinProcedure*>(MainMenuScreen), CurrentScreen);
     EXPECT_NE(GameScreen, nullptr);

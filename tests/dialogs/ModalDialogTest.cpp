@@ -89,7 +89,7 @@ protected:
 TEST_F(ModalDialogTest, PlacementPutsTheWindowByScreenFractionsAndMoveToKeepsTheSize)
 {
     TestDialog dialog(*Screen);
-    EXPECT_EQ(dialog.CloseAction, 1);
+    EXPECT_EQ(dialog.CloseAction, ::CloseAction::Hide);
     EXPECT_TRUE(dialog.KeyPreview);
     EXPECT_EQ(dialog.Border(), BorderStyle::Dialog);
     EXPECT_EQ(dialog.GetFont()->PixelHeight(), 13);
