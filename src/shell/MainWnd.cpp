@@ -7,6 +7,7 @@
 #include "graphics/Surface.h"
 #include "platform/Application.h"
 #include "platform/SdlAudio.h"
+#include "shell/Commands.h"
 #include "shell/WinProcedure.h"
 #include "texts/Options.h"
 
@@ -179,6 +180,18 @@ void TMainWnd::FormDestroy()
     BackBuffer.reset();
     Scratch.reset();
     App()->OnRestore = nullptr;
+}
+
+void TMainWnd::SendCommand(std::int32_t id)
+{
+    if (CurrentScreen != nullptr)
+        CurrentScreen->Command(CommandSource::Control, id);
+}
+
+void TMainWnd::ShowRect(const Rect& rect)
+{
+    if (CurrentScreen != nullptr)
+        CurrentScreen->Show(&rect);
 }
 
 void TMainWnd::RestoreHandler()

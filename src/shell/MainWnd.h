@@ -5,6 +5,7 @@
 
 #include "platform/Timer.h"
 #include "platform/Window.h"
+#include "shell/ControlHost.h"
 
 #include <cstdint>
 #include <functional>
@@ -64,7 +65,9 @@ enum class ShellState : std::int32_t
     InEditor = 6
 };
 
-class TMainWnd : public Window
+// The host of the screens' controls and panels: they draw into BackBuffer, compose on Scratch,
+// send their commands to the current screen and show what they drew through it.
+class TMainWnd : public Window, public ControlHost
 {
     CONTROL_CLASS(TMainWnd, Window);
     TMainWnd(Application& app, ShellFactory factory);
@@ -81,9 +84,16 @@ class TMainWnd : public Window
     // The current folder at start-up, without a trailing separator.
     std::string StartDir;
     // The window's back buffer (client size) that screens and panels draw into.
-    std::unique_ptr<Surface> BackBuffer;
+    SurfaceSlot BackBuffer;
     // 192 x 128 scratch canvas for composing sprite buttons.
     std::unique_ptr<Surface> Scratch;
+
+    SurfaceSlot& DrawTarget() override { return BackBuffer; }
+    Surface* ScratchSurface() override { return Scratch.get(); }
+    // To the current screen's Command, from a control; nothing while no screen is current.
+    void SendCommand(std::int32_t id) override;
+    // Through the current screen, which covers the window.
+    void ShowRect(const Rect& rect) override;
 
     void TimerTimer();
     void FormCreate();

@@ -133,3 +133,22 @@ bool TWinProcedure::OnKeyDown(KeyCode key, ShiftState shift)
     DoKeyDown(this, key, shift);
     return true;
 }
+
+void ScreenBusyMark::Set()
+{
+    if (Marked)
+        return;
+    Marked = true;
+    WasBusy = CurrentScreen != nullptr && CurrentScreen->Busy;
+    if (CurrentScreen != nullptr)
+        CurrentScreen->Busy = true;
+}
+
+void ScreenBusyMark::Release()
+{
+    if (!Marked)
+        return;
+    Marked = false;
+    if (CurrentScreen != nullptr)
+        CurrentScreen->Busy = WasBusy;
+}

@@ -72,3 +72,19 @@ private:
 
 // The screen that receives events and ticks, or null.
 extern TWinProcedure* CurrentScreen;
+
+// Keeps the current screen Busy while a dialog is shown over it, so that the main window skips its
+// Tick. Released, the screen's flag is as the mark found it: a dialog closing over another leaves
+// the screen waiting for the other.
+class ScreenBusyMark
+{
+public:
+    // Marks the current screen; nothing when this mark is already set.
+    void Set();
+    // Gives the flag back; nothing when the mark is not set.
+    void Release();
+
+private:
+    bool Marked = false;
+    bool WasBusy = false;
+};

@@ -1,6 +1,7 @@
 // The program headless as the entry point builds it: screens and shell dialogs shown at two screen
 // sizes, the exit question answered by its keys.
 #include "app/ProgramWiring.h"
+#include "dialogs/ModalDialog.h"
 #include "editor/EditorProc.h"
 #include "game/GameProc.h"
 #include "menu/MainMenuProc.h"
@@ -139,6 +140,29 @@ TEST_P(ProgramTest, TheErrorAndQuestionDialogsShowTheirTextAndAnswer)
                          outer.Top + w.FrameWidth() + w.CaptionHeight() / 2);
     });
     EXPECT_EQ(AskDlg->Ask("Replace it?"), ModalResult::Cancel);
+}
+
+TEST_P(ProgramTest, AQuestionAnsweredOverADialogLeavesTheScreenWaitingForThatDialog)
+{
+    TModalDialog dialog(*CurrentScreen);
+    dialog.SetPlacement(MakeRelRect(0.3f, 0.3f, 0.4f, 0.4f));
+    bool asked = false;
+    bool busyAfterQuestion = false;
+    TestHooks::SetModalHook(*App, [&](Window& w) {
+        if (&w == static_cast<Window*>(AskDlg)) {
+            w.ModalResult = ModalResult::Yes;
+            return;
+        }
+        if (asked)
+            return;
+        asked = true;
+        EXPECT_EQ(AskDlg->Ask("Replace it?"), ModalResult::Yes);
+        busyAfterQuestion = CurrentScreen->Busy;
+        w.ModalResult = ModalResult::Ok;
+    });
+    EXPECT_EQ(dialog.ShowModal(), ModalResult::Ok);
+    EXPECT_TRUE(busyAfterQuestion);
+    EXPECT_FALSE(CurrentScreen->Busy);
 }
 
 INSTANTIATE_TEST_SUITE_P(ScreenSizes, ProgramTest, ::testing::Values(Size{1024, 768}, Size{1920, 1080}),
