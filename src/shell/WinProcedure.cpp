@@ -32,7 +32,7 @@ void TWinProcedure::Paint()
 
 void TWinProcedure::DoMouseMove(Control*, ShiftState shift, std::int32_t x, std::int32_t y)
 {
-    MouseAction(-1, shift, x, y);
+    MouseAction(Mouse::Move, shift, x, y);
 }
 
 void TWinProcedure::DoMouseDown(Control*, int button, ShiftState shift, std::int32_t x, std::int32_t y)
