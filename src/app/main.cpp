@@ -1,15 +1,24 @@
 // Program entry of Tarnhollow: the application, the main window with the screens and shell dialogs
-// it owns, and the loop. An error that escapes the loop is shown; the program still ends normally.
+// it owns, and the loop. Without its data files it says where it looked and ends with status 1; an
+// error that escapes the loop is shown and the program still ends normally.
 #include "app/ProgramWiring.h"
+#include "app/StartFolder.h"
 #include "graphics/Font.h"
 #include "platform/Application.h"
 #include "shell/MainWnd.h"
 
 #include <exception>
 #include <memory>
+#include <string>
 
 int main()
 {
+    // Started from another folder, the program reads its data files from its own folder; without
+    // them it would show nothing but empty pictures.
+    if (const std::string error = EnterStartFolder(); !error.empty()) {
+        Application::ShowErrorMessage("Tarnhollow 3.0", error);
+        return 1;
+    }
     try {
         Application app;
         app.SetTitle("Tarnhollow 3.0");

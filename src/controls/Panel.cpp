@@ -2,7 +2,7 @@
 #include "controls/Panel.h"
 
 #include "graphics/Surface.h"
-#include "shell/WinProcedure.h"
+#include "platform/Control.h"
 
 Panel::Panel() = default;
 
@@ -11,7 +11,8 @@ Panel::~Panel() = default;
 void Panel::Init(WinControl& owner)
 {
     Background = nullptr;
-    Target = ResolveTarget(&owner);
+    Host = HostOf(owner);
+    Target = Host != nullptr ? &Host->DrawTarget() : nullptr;
     Font = MakeFont("MS Sans Serif", 400, 17, 5);
 }
 
@@ -38,8 +39,8 @@ void Panel::DrawBackground()
 void Panel::Refresh()
 {
     Paint();
-    if (CurrentScreen != nullptr)
-        CurrentScreen->Show(&PixelArea);
+    if (Host != nullptr)
+        Host->ShowRect(PixelArea);
 }
 
 void Panel::Paint()

@@ -22,6 +22,8 @@ public:
     // Where the panel paints: the owner's surface slot (a dialog's Buffer, else the main window's
     // BackBuffer), followed when the surface is rebuilt.
     SurfaceSlot* Target = nullptr;
+    // The host of the owner, which shows what the panel painted; null before Init.
+    ControlHost* Host = nullptr;
     // The panel's own font; derived panels replace it.
     std::unique_ptr<::Font> Font;
     RelRect Area;
@@ -29,13 +31,13 @@ public:
     // Stretched over the whole area; belongs to the screen.
     const Surface* Background = nullptr;
 
-    // No background, Target from the owner, a new default font.
+    // No background, Host and Target from the owner, a new default font.
     void Init(WinControl& owner);
     // Area and PixelArea = ScreenRect(Area).
     void SetArea(const RelRect& area);
     // The whole background stretched (smooth) onto PixelArea of the target.
     void DrawBackground();
-    // Paint, then the current screen shows PixelArea.
+    // Paint, then the host shows PixelArea (the main window through the current screen).
     void Refresh();
     // Draws the panel into Target; the base draws the background.
     virtual void Paint();

@@ -3,6 +3,7 @@
 
 #include "graphics/Font.h"
 #include "graphics/Surface.h"
+#include "shell/Commands.h"
 
 TSButton::TSButton(WinControl* owner) : TSButtonControl(owner) {}
 
@@ -22,7 +23,7 @@ void TSButton::DrawContent()
 
 void TSButton::HandleClick()
 {
-    if (Id >= 1 && Id <= 9) {
+    if (CommandId::IsModalResult(Id)) {
         if (ScaledDialog* dialog = AsScaledDialog(Parent())) {
             dialog->SetModalResult(Id);
             Hover = 0;

@@ -147,10 +147,9 @@ void TSButtonControl::HandleMouseUp(int, ShiftState, std::int32_t x, std::int32_
 
 void TSButtonControl::HandleClick()
 {
-    if (ScaledDialog* dialog = AsScaledDialog(Parent()))
-        dialog->ButtonCommand(Id);
-    else if (CurrentScreen != nullptr)
-        CurrentScreen->Command(-1, Id);
+    // A dialog host hands it to its ButtonCommand, the main window to the current screen.
+    if (ControlHost* host = HostOf(*this))
+        host->SendCommand(Id);
     Hover = 0;
     Pressed = 0;
 }

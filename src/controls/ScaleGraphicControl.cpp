@@ -6,7 +6,6 @@
 #include "controls/ScaleCustomControl.h"
 #include "graphics/Surface.h"
 #include "platform/Application.h"
-#include "shell/WinProcedure.h"
 
 TScaleGraphicControl::TScaleGraphicControl(WinControl* owner) : GraphicControl(owner) {}
 
@@ -115,8 +114,8 @@ void TScaleMouseCaptureControl::HandleClick()
             }
         }
     }
-    if (CurrentScreen != nullptr)
-        CurrentScreen->Command(-1, Id);
+    if (ControlHost* host = HostOf(*this))
+        host->SendCommand(Id);
     // The command may have switched screens or hidden this control: hover follows the pointer.
     if (Application* app = App()) {
         const Point p = ScreenToClient(app->PointerPos());

@@ -1,11 +1,11 @@
-// Resolving where scaled controls draw, the scratch canvas, and the shared hover tracking.
+// Finding a control's host, where scaled controls draw, the scratch canvas, and the shared hover
+// tracking.
 #include "controls/ScaledDialog.h"
 
 #include "graphics/Surface.h"
 #include "platform/Application.h"
 #include "platform/Control.h"
-#include "shell/MainWnd.h"
-#include "shell/WinProcedure.h"
+#include "platform/Window.h"
 
 #include <algorithm>
 
@@ -16,34 +16,39 @@ ScaledDialog* AsScaledDialog(Control* control)
     return dynamic_cast<ScaledDialog*>(control);
 }
 
-TMainWnd* MainWindowOf(const Control& control)
+ControlHost* HostOf(Control& control)
 {
-    if (auto* screen = dynamic_cast<const TWinProcedure*>(&control))
-        return &screen->MainWnd();
+    for (Control* c = &control; c != nullptr; c = c->Parent()) {
+        if (ScaledDialog* dialog = AsScaledDialog(c))
+            return dialog;
+        if (dynamic_cast<ScaledDialog*>(c) != nullptr)
+            continue;
+        if (auto* host = dynamic_cast<ControlHost*>(c))
+            return host;
+    }
+    return ProgramHost(control);
+}
+
+ControlHost* ProgramHost(const Control& control)
+{
     Application* app = control.App();
-    return app != nullptr ? dynamic_cast<TMainWnd*>(app->MainWindow()) : nullptr;
+    return app != nullptr ? dynamic_cast<ControlHost*>(app->MainWindow()) : nullptr;
 }
 
 SurfaceSlot* ResolveTarget(WinControl* owner)
 {
     if (owner == nullptr)
         return nullptr;
-    if (ScaledDialog* dialog = AsScaledDialog(owner))
-        return &dialog->BufferSlot();
-    if (owner->ClassName() == "TMainWnd") {
-        if (auto* main = dynamic_cast<TMainWnd*>(owner))
-            return &main->BackBuffer;
-    }
-    TMainWnd* main = MainWindowOf(*owner);
-    return main != nullptr ? &main->BackBuffer : nullptr;
+    ControlHost* host = HostOf(*owner);
+    return host != nullptr ? &host->DrawTarget() : nullptr;
 }
 
-ScratchCanvas::ScratchCanvas(const Control& control, std::int32_t width, std::int32_t height)
+ScratchCanvas::ScratchCanvas(Control& control, std::int32_t width, std::int32_t height)
 {
-    TMainWnd* main = MainWindowOf(control);
-    if (main != nullptr && main->Scratch != nullptr && !main->Scratch->IsEmpty() &&
-        main->Scratch->Width >= width && main->Scratch->Height >= height) {
-        Canvas = main->Scratch.get();
+    ControlHost* host = HostOf(control);
+    Surface* shared = host != nullptr ? host->ScratchSurface() : nullptr;
+    if (shared != nullptr && !shared->IsEmpty() && shared->Width >= width && shared->Height >= height) {
+        Canvas = shared;
         return;
     }
     Own = Surface::CreateCanvas(nullptr, std::max(192, width), std::max(128, height));
@@ -52,22 +57,22 @@ ScratchCanvas::ScratchCanvas(const Control& control, std::int32_t width, std::in
 
 std::int32_t PieceWidth(const Surface& image)
 {
-    return image.FrameLayout != 0 ? image.FrameWidth : image.Width;
+    return image.FrameLayout != ImageLayout::Whole ? image.FrameWidth : image.Width;
 }
 
 std::int32_t PieceHeight(const Surface& image)
 {
-    return image.FrameLayout != 0 ? image.FrameHeight : image.Height;
+    return image.FrameLayout != ImageLayout::Whole ? image.FrameHeight : image.Height;
 }
 
 std::int32_t FramesPerRow(const Surface& image)
 {
     switch (image.FrameLayout) {
-    case 1:
+    case ImageLayout::Sheet:
         return 8;
-    case 2:
+    case ImageLayout::Row:
         return image.FrameWidth > 0 ? std::max(1, image.Width / image.FrameWidth) : 1;
-    case 4:
+    case ImageLayout::Grid:
         return std::max(1, image.FramesAcross);
     default:
         return 1;

@@ -1,27 +1,24 @@
-// What scaled controls and panels need of their surroundings: surface slots, the side of a modal
-// dialog they use (the dialog base, which lies above this layer, implements it), where they draw,
-// the main window's scratch canvas, and the hover tracking both button bases share.
+// What scaled controls and panels need of their surroundings: the host they live in (the nearest
+// modal dialog, else the main window), the side of a modal dialog they use (the dialog base, which
+// lies above this layer, implements it), where they draw, a scratch canvas, and the hover tracking
+// both button bases share.
 #pragma once
 
 #include "graphics/Geometry.h"
+#include "shell/ControlHost.h"
 
 #include <cstdint>
 #include <memory>
 
 class Control;
 class Surface;
-class TMainWnd;
 class WinControl;
 
-// A slot that holds a surface; controls keep the slot so that its owner may replace the surface.
-using SurfaceSlot = std::unique_ptr<Surface>;
-
-// The part of a modal dialog its scaled controls use.
-class ScaledDialog
+// The part of a modal dialog its scaled controls use beyond the host: its commands go to
+// ButtonCommand.
+class ScaledDialog : public ControlHost
 {
 public:
-    // The dialog's drawing surface, present only while it is shown.
-    virtual SurfaceSlot& BufferSlot() = 0;
     virtual const Surface* DialogBackground() const = 0;
     virtual RelRect DialogPlacement() const = 0;
     // A button of the dialog was clicked whose Id is no modal result.
@@ -29,24 +26,32 @@ public:
     // Ends the dialog's modal show with result.
     virtual void SetModalResult(std::int32_t result) = 0;
 
+    void SendCommand(std::int32_t id) final { ButtonCommand(id); }
+
 protected:
     ~ScaledDialog() = default;
 };
 
 // The dialog side of control when its class derives directly from TModalDialog, else null.
 ScaledDialog* AsScaledDialog(Control* control);
-// The main window the control lives under, or null.
-TMainWnd* MainWindowOf(const Control& control);
-// Where a control or panel with this owner draws: a dialog's Buffer, else the main window's
-// BackBuffer; null when there is neither.
+// The host control lives in: the nearest of itself and its ancestors that is a dialog by the rule
+// above or another host, else the main window of its application when that is a host; null when
+// there is none. A dialog two levels below the dialog base is no dialog here, so its controls belong
+// to the main window.
+ControlHost* HostOf(Control& control);
+// The main window of control's application as a host (where a dialog sends what it passes on to
+// the screen), or null.
+ControlHost* ProgramHost(const Control& control);
+// Where a control or panel with this owner draws: its host's draw target (a dialog's Buffer, else
+// the main window's BackBuffer); null when there is no host.
 SurfaceSlot* ResolveTarget(WinControl* owner);
 
-// The main window's 192 x 128 scratch canvas, or a canvas of this object's own when there is none
-// or it is smaller than width x height.
+// The host's scratch canvas, or a canvas of this object's own when there is none or it is smaller
+// than width x height.
 class ScratchCanvas
 {
 public:
-    explicit ScratchCanvas(const Control& control, std::int32_t width = 0, std::int32_t height = 0);
+    explicit ScratchCanvas(Control& control, std::int32_t width = 0, std::int32_t height = 0);
     ~ScratchCanvas();
     ScratchCanvas(const ScratchCanvas&) = delete;
     ScratchCanvas& operator=(const ScratchCanvas&) = delete;

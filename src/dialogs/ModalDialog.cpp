@@ -4,7 +4,6 @@
 
 #include "controls/ScaleCustomControl.h"
 #include "graphics/Surface.h"
-#include "shell/WinProcedure.h"
 
 #include <stdexcept>
 #include <vector>
@@ -36,8 +35,20 @@ TModalDialog::~TModalDialog()
 
 void TModalDialog::ButtonCommand(std::int32_t id)
 {
-    if (CurrentScreen != nullptr)
-        CurrentScreen->Command(-1, id);
+    if (ControlHost* main = ProgramHost(*this); main != nullptr && main != this)
+        main->SendCommand(id);
+}
+
+Surface* TModalDialog::ScratchSurface()
+{
+    ControlHost* main = ProgramHost(*this);
+    return main != nullptr && main != this ? main->ScratchSurface() : nullptr;
+}
+
+void TModalDialog::ShowRect(const Rect& rect)
+{
+    if (Buffer != nullptr)
+        CopyToCanvas(*Buffer, rect, rect.Left, rect.Top);
 }
 
 void TModalDialog::SetPlacement(const RelRect& placement)
@@ -56,12 +67,7 @@ void TModalDialog::MoveTo(float left, float top)
 
 void TModalDialog::FormShow()
 {
-    if (CurrentScreen != nullptr) {
-        // A dialog shown over another must not release the screen when it closes.
-        ScreenWasBusy = CurrentScreen->Busy;
-        CurrentScreen->Busy = true;
-    }
-    Showing = true;
+    BusyMark.Set();
     Buffer.reset();
     Buffer = Surface::CreateCanvas(Pixels(), Width(), Height());
     if (Background != nullptr && !Background->IsEmpty())
@@ -72,28 +78,19 @@ void TModalDialog::FormShow()
 
 void TModalDialog::FormClose(::CloseAction& action)
 {
-    action = static_cast<::CloseAction>(CloseAction <= 3 ? CloseAction : 1);
+    action = CloseAction;
     if (action == ::CloseAction::Hide || action == ::CloseAction::Free)
         Buffer.reset();
     // A dialog that stays open keeps the screen waiting.
     if (action != ::CloseAction::None)
-        EndShowing();
+        BusyMark.Release();
 }
 
 void TModalDialog::OnHide()
 {
     // Hidden without closing (by its owner): the screen is released all the same.
     Buffer.reset();
-    EndShowing();
-}
-
-void TModalDialog::EndShowing()
-{
-    if (!Showing)
-        return;
-    Showing = false;
-    if (CurrentScreen != nullptr)
-        CurrentScreen->Busy = ScreenWasBusy;
+    BusyMark.Release();
 }
 
 void TModalDialog::FormPaint()

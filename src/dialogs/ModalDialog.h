@@ -6,12 +6,15 @@
 #include "graphics/Font.h"
 #include "graphics/Geometry.h"
 #include "platform/Window.h"
+#include "shell/WinProcedure.h"
 
 #include <cstdint>
 #include <memory>
 
 class Surface;
 
+// The host of its own controls: they draw into Buffer, compose on the main window's scratch canvas
+// and send their commands to ButtonCommand.
 class TModalDialog : public Window, public ScaledDialog
 {
     CONTROL_CLASS(TModalDialog, Window);
@@ -23,8 +26,8 @@ class TModalDialog : public Window, public ScaledDialog
     // Place and size in screen fractions (left, top, right, bottom); the window's outer top-left
     // lies at the left and top, its client area has the size.
     RelRect Placement;
-    // What closing does with the window: 0 none, 1 hide, 2 free, 3 minimise.
-    std::uint8_t CloseAction = 1;
+    // What closing does with the window.
+    ::CloseAction CloseAction = ::CloseAction::Hide;
     // Stretched over the whole client area on every show; not owned.
     const Surface* Background = nullptr;
     // The dialog's drawing surface, of the client size, only while shown.
@@ -32,7 +35,8 @@ class TModalDialog : public Window, public ScaledDialog
 
     // Places and fills the controls for the dialog's current kind; called at the end of each show.
     virtual void ShowContent() {}
-    // A button whose Id is no modal result: forwarded to the current screen's Command as (-1, id).
+    // A button whose Id is no modal result: passed on to the main window, which hands it to the
+    // current screen's Command.
     void ButtonCommand(std::int32_t id) override;
 
     void SetPlacement(const RelRect& placement);
@@ -52,17 +56,17 @@ class TModalDialog : public Window, public ScaledDialog
     void Paint() override { FormPaint(); }
     bool OnKeyDown(KeyCode key, ShiftState shift) override { return FormKeyDown(key, shift); }
 
-    SurfaceSlot& BufferSlot() override { return Buffer; }
+    SurfaceSlot& DrawTarget() override { return Buffer; }
+    Surface* ScratchSurface() override;
+    // Copies rect of Buffer to the window.
+    void ShowRect(const Rect& rect) override;
     const Surface* DialogBackground() const override { return Background; }
     RelRect DialogPlacement() const override { return Placement; }
     void SetModalResult(std::int32_t result) override { ModalResult = result; }
 
 private:
-    void EndShowing();
-
     std::unique_ptr<::Font> DialogFont;
-    bool Showing = false;
-    bool ScreenWasBusy = false;
+    ScreenBusyMark BusyMark;
 };
 
 // Where a game dialog of width and height (fractions) goes: centred when no cell is selected, else

@@ -13,7 +13,7 @@ SoundPlayer::~SoundPlayer()
     }
 }
 
-void SoundPlayer::Play(const std::string& archivePath, const std::string& itemName, bool async)
+void SoundPlayer::Play(const std::string& archivePath, const std::string& itemName, bool wait)
 {
     if (Output) {
         Output->Stop();
@@ -24,6 +24,6 @@ void SoundPlayer::Play(const std::string& archivePath, const std::string& itemNa
         return;
     }
     if (Output) {
-        Output->Play(Buffer.View(), !async);
+        Output->Play(Buffer.View(), wait);
     }
 }

@@ -16,10 +16,10 @@ public:
     SoundPlayer(const SoundPlayer&) = delete;
     SoundPlayer& operator=(const SoundPlayer&) = delete;
 
-    // Reads the item into Buffer and plays it: async returns at once, otherwise the call returns
-    // when the sound has ended. The sound that plays is stopped first, before Buffer is refilled.
-    // A missing item plays nothing.
-    void Play(const std::string& archivePath, const std::string& itemName, bool async);
+    // Reads the item into Buffer and plays it: with wait the call returns when the sound has ended,
+    // without it at once (as AudioOutput::Play and RulesHost::PlaySound take wait). The sound that
+    // plays is stopped first, before Buffer is refilled. A missing item plays nothing.
+    void Play(const std::string& archivePath, const std::string& itemName, bool wait);
 
     // The bytes of the sound that plays (empty after a missing item).
     MemoryStream Buffer;

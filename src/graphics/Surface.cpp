@@ -557,17 +557,17 @@ Rect Surface::FrameSource(std::int32_t n) const
     std::int64_t x = 0;
     std::int64_t y = 0;
     switch (FrameLayout) {
-    case 1:
+    case ImageLayout::Sheet:
         x = static_cast<std::int64_t>(n % 8) * (FrameWidth + 1LL);
         y = static_cast<std::int64_t>(n / 8) * (FrameHeight + 1LL);
         break;
-    case 2:
+    case ImageLayout::Row:
         x = static_cast<std::int64_t>(n) * FrameWidth;
         break;
-    case 3:
+    case ImageLayout::Strip:
         y = static_cast<std::int64_t>(n) * FrameHeight;
         break;
-    case 4: {
+    case ImageLayout::Grid: {
         const std::int64_t row = FramesAcross != 0 ? n / FramesAcross : 0;
         const std::int64_t column = n - row * FramesAcross;
         x = column * FrameWidth;
@@ -754,7 +754,7 @@ void DrawSpriteButton(Surface& dest, const RelRect& relRect, const Surface* spri
     if (!sprite) {
         return;
     }
-    const bool framed = sprite->FrameLayout != 0;
+    const bool framed = sprite->FrameLayout != ImageLayout::Whole;
     const std::int32_t pieceWidth = framed ? sprite->FrameWidth : sprite->Width;
     const std::int32_t pieceHeight = framed ? sprite->FrameHeight : sprite->Height;
     if (pieceWidth <= 0 || pieceHeight <= 0 || (framed && frameIndex < 0)) {

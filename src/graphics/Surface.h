@@ -41,6 +41,18 @@ struct PixelBuffer
     std::int32_t Pitch = 0; // bytes per row
 };
 
+// How an image is cut into frames: Surface::FrameLayout and the layout argument of LoadImage.
+namespace ImageLayout {
+enum Kind : std::int32_t
+{
+    Whole = 0, // no frames: the whole image
+    Sheet = 1, // eight frames a row, one-pixel gutters between frames and rows (the board's tiles)
+    Row = 2,   // frames side by side
+    Strip = 3, // frames one below the other
+    Grid = 4   // rows of frames without gutters, as many across as the image holds
+};
+} // namespace ImageLayout
+
 class Surface;
 
 // One picture of a batch: frame Frame of Image with its top-left corner at (X, Y).
@@ -127,7 +139,7 @@ public:
 
     std::int32_t Width = 0;
     std::int32_t Height = 0;
-    std::int32_t FrameLayout = 0;
+    std::int32_t FrameLayout = ImageLayout::Whole;
     bool Transparent = false;
     Colour KeyColour = 0;
     std::int32_t FrameWidth = 0;

@@ -154,7 +154,7 @@ bool Surface::LoadBitmapImage(std::span<const std::uint8_t> bytes, std::int32_t 
     if (transparent) {
         FindOpaqueRuns();
     }
-    if (FrameLayout == 4) {
+    if (FrameLayout == ImageLayout::Grid) {
         FramesAcross = FrameWidth != 0 ? Width / FrameWidth : 0;
         FramesDown = FrameHeight != 0 ? Height / FrameHeight : 0;
     }

@@ -6,7 +6,6 @@
 #include "platform/Application.h"
 #include "shell/MainWnd.h"
 #include "texts/Texts.h"
-#include "shell/WinProcedure.h"
 
 namespace {
 
@@ -36,8 +35,7 @@ PlaceholderDialog::~PlaceholderDialog() = default;
 
 void PlaceholderDialog::OnShow()
 {
-    if (CurrentScreen != nullptr)
-        CurrentScreen->Busy = true;
+    BusyMark.Set();
     const Rect r = ScreenRect(Placement);
     SetBounds(r.Left, r.Top, r.Width(), r.Height());
     Buffer = Surface::CreateCanvas(nullptr, Width(), Height());
@@ -64,8 +62,7 @@ void PlaceholderDialog::OnClose(CloseAction& action)
 {
     action = CloseAction::Hide;
     Buffer.reset();
-    if (CurrentScreen != nullptr)
-        CurrentScreen->Busy = false;
+    BusyMark.Release();
 }
 
 void PlaceholderDialog::Paint()

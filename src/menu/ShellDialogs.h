@@ -4,6 +4,7 @@
 
 #include "graphics/Geometry.h"
 #include "platform/Window.h"
+#include "shell/WinProcedure.h"
 
 #include <memory>
 #include <string>
@@ -42,6 +43,7 @@ class PlaceholderDialog : public Window
 private:
     std::vector<Answer> Answers;
     std::unique_ptr<Font> TextFont;
+    ScreenBusyMark BusyMark;
 };
 
 class TCloseDlg : public PlaceholderDialog

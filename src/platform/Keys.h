@@ -66,6 +66,8 @@ constexpr ShiftState Double = 64; // the press is the second of a double click
 
 // Mouse buttons as event arguments.
 namespace Mouse {
+// The button a screen's MouseAction gets for a move.
+constexpr int Move = -1;
 constexpr int Left = 0;
 constexpr int Right = 1;
 constexpr int Middle = 2;

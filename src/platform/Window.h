@@ -4,6 +4,7 @@
 
 #include "platform/Control.h"
 
+#include <cstdint>
 #include <memory>
 
 class Font;
@@ -17,12 +18,12 @@ enum class BorderStyle
 };
 
 // What closing a window does with it (set by OnClose).
-enum class CloseAction
+enum class CloseAction : std::uint8_t
 {
-    None,    // stay open
-    Hide,    // hide (the owner keeps the object)
-    Free,    // the same as Hide here: the owner destroys the object
-    Minimize // minimise the application
+    None = 0,    // stay open
+    Hide = 1,    // hide (the owner keeps the object)
+    Free = 2,    // the same as Hide here: the owner destroys the object
+    Minimize = 3 // minimise the application
 };
 
 // Modal results.

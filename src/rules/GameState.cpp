@@ -21,14 +21,14 @@ void Player::SetName(std::string_view name)
 
 std::int32_t GameState::PlayersLeft() const
 {
-    return static_cast<std::int32_t>(
-        std::count_if(Players.begin(), Players.end(), [](const Player& p) { return p.State != 0; }));
+    return static_cast<std::int32_t>(std::count_if(
+        Players.begin(), Players.end(), [](const Player& p) { return p.State != PlayerState::Out; }));
 }
 
 std::int32_t GameState::Winner() const
 {
     for (std::int32_t i = 0; i < PlayerSlots; ++i) {
-        if (Players[static_cast<std::size_t>(i)].State != 0) {
+        if (Players[static_cast<std::size_t>(i)].State != PlayerState::Out) {
             return i;
         }
     }

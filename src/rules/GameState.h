@@ -20,10 +20,26 @@ struct PropertyEntry
     bool operator==(const PropertyEntry&) const = default;
 };
 
+// Values of Player::State. A held player's State is one more than the turns he misses: from Held
+// (one turn) to HeldLongest (prison's five).
+namespace PlayerState {
+enum Kind : std::int32_t
+{
+    Out = 0,
+    InPlay = 1,
+    Held = 2,
+    HeldLongest = 6
+};
+constexpr std::int32_t HeldFor(std::int32_t turns)
+{
+    return turns + 1;
+}
+} // namespace PlayerState
+
 struct Player
 {
     std::array<char, PlayerNameSize> Name{}; // zero-terminated
-    std::int32_t State = 0;                  // 0 out of the game, 1 in play, n >= 2 held (misses n - 1 turns)
+    std::int32_t State = PlayerState::Out;   // a PlayerState: out, in play, or held
     std::int32_t HeldDays = 0;               // days held so far; back in play when it reaches State
     std::uint8_t Human = 0;                  // 1 human, 0 computer
     std::int32_t X = 0;                      // cell of the pawn
@@ -72,9 +88,9 @@ struct GameState
     Player& CurrentPlayer() { return Players[static_cast<std::size_t>(Current)]; }
     const Player& CurrentPlayer() const { return Players[static_cast<std::size_t>(Current)]; }
     bool HasCurrent() const { return Current >= 0 && Current < PlayerSlots; }
-    // Slots whose State is not 0.
+    // Slots whose State is not Out.
     std::int32_t PlayersLeft() const;
-    // The lowest slot whose State is not 0, -1 when nobody remains.
+    // The lowest slot whose State is not Out, -1 when nobody remains.
     std::int32_t Winner() const;
 };
 

@@ -43,7 +43,7 @@ std::string FindBrokenInvariant(const GameState& state, const Board& board)
             return RulesText::Concat(who, " has MortgageCount ", player.MortgageCount, " but ", mortgaged,
                                      " mortgaged properties");
         }
-        if (player.State != 0) {
+        if (player.State != PlayerState::Out) {
             const Cell* cell = board.Find(player.X, player.Y);
             if (cell != nullptr && (cell->Pawns & (1u << i)) == 0) {
                 return RulesText::Concat(who, "'s pawn bit is missing at ",

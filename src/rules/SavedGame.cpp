@@ -155,13 +155,13 @@ std::string CheckPlayerFields(const Player& p, std::int32_t slot, bool tookPart)
     if (std::find(p.Name.begin(), p.Name.end(), '\0') == p.Name.end()) {
         return RulesText::Concat(who, "'s name has no end");
     }
-    if (p.State < 0 || p.State > 6) {
+    if (p.State < PlayerState::Out || p.State > PlayerState::HeldLongest) {
         return RulesText::Concat(who, "'s state ", p.State, " is not valid");
     }
-    if (p.State != 0 && !tookPart) {
+    if (p.State != PlayerState::Out && !tookPart) {
         return RulesText::Concat(who, " is in play but did not take part");
     }
-    if (p.State >= 2 ? p.HeldDays < 0 || p.HeldDays >= p.State : p.HeldDays != 0) {
+    if (p.State >= PlayerState::Held ? p.HeldDays < 0 || p.HeldDays >= p.State : p.HeldDays != 0) {
         return RulesText::Concat(who, "'s days held (", p.HeldDays, ") do not fit his state");
     }
     if (p.Human > 1) {
@@ -185,7 +185,7 @@ std::string CheckPlayerFields(const Player& p, std::int32_t slot, bool tookPart)
     if (p.PropertyCount < 0 || p.PropertyCount > MaxProperties) {
         return RulesText::Concat(who, "'s number of properties is not valid");
     }
-    if (p.State == 0 && p.PropertyCount != 0) {
+    if (p.State == PlayerState::Out && p.PropertyCount != 0) {
         return RulesText::Concat(who, " is out of the game but holds properties");
     }
     if (p.MortgageCount < 0 || p.MortgageCount > p.PropertyCount) {
@@ -231,7 +231,7 @@ std::string CheckAgainstBoard(const std::array<Player, PlayerSlots>& players, co
             return RulesText::Concat(PlayerText(i), "'s number of mortgages does not match his properties");
         }
         if (const Cell* cell = board.Find(p.X, p.Y);
-            p.State != 0 && cell != nullptr && (cell->Pawns & (1u << i)) == 0) {
+            p.State != PlayerState::Out && cell != nullptr && (cell->Pawns & (1u << i)) == 0) {
             return RulesText::Concat(PlayerText(i), "'s pawn is missing from the board");
         }
     }
@@ -240,7 +240,7 @@ std::string CheckAgainstBoard(const std::array<Player, PlayerSlots>& players, co
             const std::uint8_t pawns = board.At(x, y).Pawns;
             for (std::int32_t i = 0; i < PlayerSlots && pawns != 0; ++i) {
                 const Player& p = players[static_cast<std::size_t>(i)];
-                if ((pawns & (1u << i)) != 0 && (p.State == 0 || p.X != x || p.Y != y)) {
+                if ((pawns & (1u << i)) != 0 && (p.State == PlayerState::Out || p.X != x || p.Y != y)) {
                     return RulesText::Concat("a pawn of ", PlayerText(i), " stands where he is not, at ",
                                              RulesText::Cell(x, y));
                 }
@@ -388,7 +388,7 @@ SavedGameResult ReadSavedGame(std::span<const std::uint8_t> image, GameState& st
             return Fail(why);
         }
     }
-    if (!next.HasCurrent() || next.CurrentPlayer().State != 1) {
+    if (!next.HasCurrent() || next.CurrentPlayer().State != PlayerState::InPlay) {
         return Fail("the player whose turn it is is not in play");
     }
     if (std::string why = CheckAgainstBoard(next.Players, loaded); !why.empty()) {

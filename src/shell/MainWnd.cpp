@@ -7,8 +7,9 @@
 #include "graphics/Surface.h"
 #include "platform/Application.h"
 #include "platform/SdlAudio.h"
-#include "texts/Options.h"
+#include "shell/Commands.h"
 #include "shell/WinProcedure.h"
+#include "texts/Options.h"
 
 #include <cstdlib>
 #include <filesystem>
@@ -62,7 +63,7 @@ TMainWnd::TMainWnd(Application& app, ShellFactory factory)
     : Window(app, BorderStyle::None), Timer(app), Factory(std::move(factory))
 {
     OsVersion = ReadOsVersion();
-    ScreenState = Starting;
+    ScreenState = ShellState::Starting;
     App()->OnRestore = [this] { RestoreHandler(); };
     StartDir = CurrentFolder();
     App()->InstallCursor(1, HandCursorImage());
@@ -119,7 +120,7 @@ void TMainWnd::FormActivate()
         AskDlg = made.Object;
         AskDlgOwner = std::move(made.Owner);
     }
-    ScreenState = Ready;
+    ScreenState = ShellState::Ready;
 }
 
 void TMainWnd::FormResize()
@@ -181,6 +182,18 @@ void TMainWnd::FormDestroy()
     App()->OnRestore = nullptr;
 }
 
+void TMainWnd::SendCommand(std::int32_t id)
+{
+    if (CurrentScreen != nullptr)
+        CurrentScreen->Command(CommandSource::Control, id);
+}
+
+void TMainWnd::ShowRect(const Rect& rect)
+{
+    if (CurrentScreen != nullptr)
+        CurrentScreen->Show(&rect);
+}
+
 void TMainWnd::RestoreHandler()
 {
     Suspended = false;
@@ -192,17 +205,17 @@ void TMainWnd::TimerTimer()
 {
     if (Suspended)
         return;
-    if (RequestedState != 0 && ScreenState != Starting) {
+    if (RequestedState != ShellState::None && ScreenState != ShellState::Starting) {
         if (RequestedState != ScreenState)
             ApplyRequest();
         else
-            RequestedState = 0; // the screen asked for is already shown
+            RequestedState = ShellState::None; // the screen asked for is already shown
     }
     switch (ScreenState) {
-    case Starting:
+    case ShellState::Starting:
         break;
-    case Ready:
-        RequestedState = InMainMenu;
+    case ShellState::Ready:
+        RequestedState = ShellState::InMainMenu;
         break;
     default:
         if (CurrentScreen != nullptr && !CurrentScreen->Busy)
@@ -213,34 +226,34 @@ void TMainWnd::TimerTimer()
 
 void TMainWnd::ApplyRequest()
 {
-    const int request = RequestedState;
+    const ShellState request = RequestedState;
     switch (request) {
-    case InMainMenu:
-        if (ScreenState == Ready) {
+    case ShellState::InMainMenu:
+        if (ScreenState == ShellState::Ready) {
             CreateGameAndMainMenu();
-        } else if (ScreenState == InGame) {
+        } else if (ScreenState == ShellState::InGame) {
             if (MainMenuScreen != nullptr && Factory.UpdateMainMenuButtons)
                 Factory.UpdateMainMenuButtons(*MainMenuScreen);
-        } else if (ScreenState == InEditor) {
+        } else if (ScreenState == ShellState::InEditor) {
             DestroyScreen(EditorOwner);
             EditorScreen = nullptr;
             CurrentScreen = nullptr;
             CreateGameAndMainMenu();
         }
         if (MainMenuOwner == nullptr) {
-            RequestedState = 0;
+            RequestedState = ShellState::None;
             return;
         }
         MainMenuOwner->Activate();
         break;
-    case InGame:
+    case ShellState::InGame:
         if (GameOwner == nullptr) {
-            RequestedState = 0;
+            RequestedState = ShellState::None;
             return;
         }
         GameOwner->Activate();
         break;
-    case InEditor:
+    case ShellState::InEditor:
         DestroyScreen(MainMenuOwner);
         MainMenuScreen = nullptr;
         DestroyScreen(GameOwner);
@@ -256,11 +269,11 @@ void TMainWnd::ApplyRequest()
         break;
     default:
         // Not a screen: dropped.
-        RequestedState = 0;
+        RequestedState = ShellState::None;
         return;
     }
     ScreenState = request;
-    RequestedState = 0;
+    RequestedState = ShellState::None;
 }
 
 void TMainWnd::CreateGameAndMainMenu()

@@ -5,7 +5,9 @@
 
 #include "platform/Timer.h"
 #include "platform/Window.h"
+#include "shell/ControlHost.h"
 
+#include <cstdint>
 #include <functional>
 #include <memory>
 #include <string>
@@ -50,16 +52,24 @@ struct ShellFactory
     std::function<Made<TAskDlg, Window>(TMainWnd&)> AskDialog;
 };
 
-class TMainWnd : public Window
+// The main window's screen states (ScreenState) and the screens a request names (RequestedState,
+// None when there is no request): Starting until the window is first active, Ready until the next
+// tick asks for the main menu, then the screen shown.
+enum class ShellState : std::int32_t
+{
+    None = 0,
+    Starting = 0,
+    Ready = 1,
+    InMainMenu = 4,
+    InGame = 5,
+    InEditor = 6
+};
+
+// The host of the screens' controls and panels: they draw into BackBuffer, compose on Scratch,
+// send their commands to the current screen and show what they drew through it.
+class TMainWnd : public Window, public ControlHost
 {
     CONTROL_CLASS(TMainWnd, Window);
-    // Screen states.
-    static constexpr int Starting = 0;
-    static constexpr int Ready = 1;
-    static constexpr int InMainMenu = 4;
-    static constexpr int InGame = 5;
-    static constexpr int InEditor = 6;
-
     TMainWnd(Application& app, ShellFactory factory);
     ~TMainWnd() override;
 
@@ -67,16 +77,23 @@ class TMainWnd : public Window
     // Set by the game's Minimize command together with Application::Minimize; ticks do nothing
     // until the application is restored.
     bool Suspended = false;
-    int ScreenState = Starting;
-    // 0, or the screen state (4, 5, 6) wanted; applied on the next tick.
-    int RequestedState = 0;
+    ShellState ScreenState = ShellState::Starting;
+    // None, or the screen wanted (InMainMenu, InGame, InEditor); applied on the next tick.
+    ShellState RequestedState = ShellState::None;
     double OsVersion = 0;
     // The current folder at start-up, without a trailing separator.
     std::string StartDir;
     // The window's back buffer (client size) that screens and panels draw into.
-    std::unique_ptr<Surface> BackBuffer;
+    SurfaceSlot BackBuffer;
     // 192 x 128 scratch canvas for composing sprite buttons.
     std::unique_ptr<Surface> Scratch;
+
+    SurfaceSlot& DrawTarget() override { return BackBuffer; }
+    Surface* ScratchSurface() override { return Scratch.get(); }
+    // To the current screen's Command, from a control; nothing while no screen is current.
+    void SendCommand(std::int32_t id) override;
+    // Through the current screen, which covers the window.
+    void ShowRect(const Rect& rect) override;
 
     void TimerTimer();
     void FormCreate();

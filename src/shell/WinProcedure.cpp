@@ -32,7 +32,7 @@ void TWinProcedure::Paint()
 
 void TWinProcedure::DoMouseMove(Control*, ShiftState shift, std::int32_t x, std::int32_t y)
 {
-    MouseAction(-1, shift, x, y);
+    MouseAction(Mouse::Move, shift, x, y);
 }
 
 void TWinProcedure::DoMouseDown(Control*, int button, ShiftState shift, std::int32_t x, std::int32_t y)
@@ -132,4 +132,23 @@ bool TWinProcedure::OnKeyDown(KeyCode key, ShiftState shift)
 {
     DoKeyDown(this, key, shift);
     return true;
+}
+
+void ScreenBusyMark::Set()
+{
+    if (Marked)
+        return;
+    Marked = true;
+    WasBusy = CurrentScreen != nullptr && CurrentScreen->Busy;
+    if (CurrentScreen != nullptr)
+        CurrentScreen->Busy = true;
+}
+
+void ScreenBusyMark::Release()
+{
+    if (!Marked)
+        return;
+    Marked = false;
+    if (CurrentScreen != nullptr)
+        CurrentScreen->Busy = WasBusy;
 }

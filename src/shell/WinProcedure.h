@@ -11,9 +11,9 @@ class Surface;
 class TMainWnd;
 
 // A windowed control that fills the main window's client area. The current screen gets the mouse
-// through MouseAction (button -1 for a move, releases never), the keys through KeyAction, the ticks
-// through Tick and the button and dialog commands through Command; it draws into the main window's
-// BackBuffer and shows the part it changed with Show.
+// through MouseAction (button Mouse::Move for a move, releases never), the keys through KeyAction,
+// the ticks through Tick and the button and dialog commands through Command; it draws into the main
+// window's BackBuffer and shows the part it changed with Show.
 class TWinProcedure : public WinControl
 {
     CONTROL_CLASS(TWinProcedure, WinControl);
@@ -39,11 +39,12 @@ class TWinProcedure : public WinControl
     virtual void DoKeyDown(Control* sender, KeyCode key, ShiftState shift);
 
     // The screen's operations; the base does nothing (Command returns the code).
-    // button: -1 move, 0 left, 1 right, 2 middle; x, y in pixels of the screen.
+    // button: Mouse::Move, Left, Right or Middle; x, y in pixels of the screen.
     virtual void MouseAction(int button, ShiftState shift, std::int32_t x, std::int32_t y);
     virtual void KeyAction(KeyCode key, ShiftState shift);
     virtual void Tick();
-    // source is -1 for the clicks of buttons and dialog buttons; returns code.
+    // source is CommandSource::Control for the clicks of controls and dialog buttons; code is a
+    // CommandId (shell/Commands.h); returns code.
     virtual int Command(int source, int code);
     virtual void Redraw();
     virtual void Enter();
@@ -72,3 +73,19 @@ private:
 
 // The screen that receives events and ticks, or null.
 extern TWinProcedure* CurrentScreen;
+
+// Keeps the current screen Busy while a dialog is shown over it, so that the main window skips its
+// Tick. Released, the screen's flag is as the mark found it: a dialog closing over another leaves
+// the screen waiting for the other.
+class ScreenBusyMark
+{
+public:
+    // Marks the current screen; nothing when this mark is already set.
+    void Set();
+    // Gives the flag back; nothing when the mark is not set.
+    void Release();
+
+private:
+    bool Marked = false;
+    bool WasBusy = false;
+};

@@ -1,6 +1,7 @@
 // The program headless as the entry point builds it: screens and shell dialogs shown at two screen
 // sizes, the exit question answered by its keys.
 #include "app/ProgramWiring.h"
+#include "dialogs/ModalDialog.h"
 #include "editor/EditorProc.h"
 #include "game/GameProc.h"
 #include "menu/MainMenuProc.h"
@@ -67,24 +68,24 @@ protected:
 
 TEST_P(ProgramTest, EachScreenFillsTheScreenAndDrawsItself)
 {
-    ASSERT_EQ(Main->ScreenState, TMainWnd::InMainMenu);
+    ASSERT_EQ(Main->ScreenState, ShellState::InMainMenu);
     EXPECT_EQ(static_cast<TWinProcedure*>(MainMenuScreen), CurrentScreen);
     EXPECT_EQ(CurrentScreen->BoundsRect(), (Rect{0, 0, GetParam().Width, GetParam().Height}));
     EXPECT_EQ(TestHooks::ScreenPixel(*App, 5, 5), 0u);
     EXPECT_GT(LitPixelsAcrossTheMiddle(), 50); // the title
 
-    Main->RequestedState = TMainWnd::InGame;
+    Main->RequestedState = ShellState::InGame;
     Tick();
     EXPECT_EQ(static_cast<TWinProcedure*>(GameScreen), CurrentScreen);
     EXPECT_EQ(LitPixelsAcrossTheMiddle(), 0);
 
-    Main->RequestedState = TMainWnd::InEditor;
+    Main->RequestedState = ShellState::InEditor;
     Tick();
     EXPECT_EQ(static_cast<TWinProcedure*>(EditorScreen), CurrentScreen);
     EXPECT_EQ(GameScreen, nullptr);
     EXPECT_GT(LitPixelsAcrossTheMiddle(), 20); // its name
 
-    Main->RequestedState = TMainWnd::InMainMenu;
+    Main->RequestedState = ShellState::InMainMenu;
     Tick();
     EXPECT_EQ(static_cast<TWinProcedure*>(MainMenuScreen), CurrentScreen);
     EXPECT_NE(GameScreen, nullptr);
@@ -139,6 +140,29 @@ TEST_P(ProgramTest, TheErrorAndQuestionDialogsShowTheirTextAndAnswer)
                          outer.Top + w.FrameWidth() + w.CaptionHeight() / 2);
     });
     EXPECT_EQ(AskDlg->Ask("Replace it?"), ModalResult::Cancel);
+}
+
+TEST_P(ProgramTest, AQuestionAnsweredOverADialogLeavesTheScreenWaitingForThatDialog)
+{
+    TModalDialog dialog(*CurrentScreen);
+    dialog.SetPlacement(MakeRelRect(0.3f, 0.3f, 0.4f, 0.4f));
+    bool asked = false;
+    bool busyAfterQuestion = false;
+    TestHooks::SetModalHook(*App, [&](Window& w) {
+        if (&w == static_cast<Window*>(AskDlg)) {
+            w.ModalResult = ModalResult::Yes;
+            return;
+        }
+        if (asked)
+            return;
+        asked = true;
+        EXPECT_EQ(AskDlg->Ask("Replace it?"), ModalResult::Yes);
+        busyAfterQuestion = CurrentScreen->Busy;
+        w.ModalResult = ModalResult::Ok;
+    });
+    EXPECT_EQ(dialog.ShowModal(), ModalResult::Ok);
+    EXPECT_TRUE(busyAfterQuestion);
+    EXPECT_FALSE(CurrentScreen->Busy);
 }
 
 INSTANTIATE_TEST_SUITE_P(ScreenSizes, ProgramTest, ::testing::Values(Size{1024, 768}, Size{1920, 1080}),

@@ -1,3 +1,4 @@
+
 // The control kinds: frames by state, keys, captions and colours, icon placement, labels,
 // pictures, the combo box face over its list, and the panel base.
 #include "controls/Panel.h"
@@ -11,6 +12,7 @@
 #include "controls/SToolButton.h"
 #include "graphics/Font.h"
 #include "platform/DropDownList.h"
+#include "shell/Commands.h"
 #include "support/ShellScene.h"
 
 #include <gmock/gmock.h>
@@ -129,7 +131,7 @@ TEST_F(ControlKindsTest, ADisabledMenuButtonShowsFrameTwoAndGreyTextWhateverTheP
     Screen->SetFont(font.get());
     TSMMButton button(Screen.get());
     button.Image = &strip;
-    button.Setup(nullptr, MakeRelRect(0.2f, 0.24f, 0.26f, 0.13f), 0, 16, "Restore", nullptr);
+    button.Setup(nullptr, MakeRelRect(0.2f, 0.24f, 0.26f, 0.13f), 0, CommandId::Restore, "Restore", nullptr);
     const Rect r = button.PixelArea;
     const Rect text{r.Left + r.Width() / 4, r.Top + r.Height() / 4, r.Right - r.Width() / 4,
                     r.Bottom - r.Height() / 4};
@@ -184,7 +186,7 @@ TEST_F(ControlKindsTest, AToolButtonCentresItsIconOnTheFaceAndLowersItWhilePress
     button.Image = &face;
     button.Column = 2;
     // Exactly 64 x 64 pixels, so that the face is copied one to one.
-    button.Setup(&panel, RelRect{0.0f, 0.0f, 64.0f / 1024, 64.0f / 768}, 0, 18, "", &icons);
+    button.Setup(&panel, RelRect{0.0f, 0.0f, 64.0f / 1024, 64.0f / 768}, 0, CommandId::Help, "", &icons);
     ASSERT_EQ(button.PixelArea.Width(), 64);
     ASSERT_EQ(button.PixelArea.Height(), 64);
     const Rect at = ScreenRect(panel.Area);
@@ -224,8 +226,10 @@ TEST_F(ControlKindsTest, ASpeedButtonStaysPressedWhileItIsTheSelectedMemberOfIts
 {
     TSSpeedButton a(Screen.get());
     TSSpeedButton b(Screen.get());
-    a.Setup(nullptr, MakeRelRect(0.24f, 0.01f, 0.04f, 0.03f), 0, 300, "Select", &DialogButtonSkin);
-    b.Setup(nullptr, MakeRelRect(0.28f, 0.01f, 0.04f, 0.03f), 0, 300, "Start", &DialogButtonSkin);
+    a.Setup(nullptr, MakeRelRect(0.24f, 0.01f, 0.04f, 0.03f), 0, CommandId::ChooseTool, "Select",
+            &DialogButtonSkin);
+    b.Setup(nullptr, MakeRelRect(0.28f, 0.01f, 0.04f, 0.03f), 0, CommandId::ChooseTool, "Start",
+            &DialogButtonSkin);
     a.Group = b.Group = 1;
     a.Selected = 1;
     EXPECT_EQ(a.Frame(), 2);
@@ -242,7 +246,7 @@ TEST_F(ControlKindsTest, ASpeedButtonStaysPressedWhileItIsTheSelectedMemberOfIts
     EXPECT_EQ(a.Frame(), 0);
     MoveTo(600, 600);
     EXPECT_EQ(b.Frame(), 2);
-    EXPECT_THAT(Screen->Commands, ElementsAre(300));
+    EXPECT_THAT(Screen->Commands, ElementsAre(CommandId::ChooseTool));
 }
 
 TEST_F(ControlKindsTest, ALabelDrawsItsTextAlignedOverItsSkinOrTheBackground)

@@ -7,6 +7,7 @@
 #include "controls/SSpeedButton.h"
 #include "controls/SToolButton.h"
 #include "graphics/Font.h"
+#include "shell/Commands.h"
 #include "support/ShellScene.h"
 
 namespace {
@@ -39,8 +40,8 @@ TEST_P(ControlScenesTest, MenuButtonsShowTheirPlateAndTheirCaptionInTheirStateCo
     TSMMButton restore(Screen.get());
     newGame.Image = &strip;
     restore.Image = &strip;
-    newGame.Setup(nullptr, MakeRelRect(0.2f, 0.24f, 0.26f, 0.13f), 0, 13, "New Game", nullptr);
-    restore.Setup(nullptr, MakeRelRect(0.2f, 0.40f, 0.26f, 0.13f), 0, 16, "Restore", nullptr);
+    newGame.Setup(nullptr, MakeRelRect(0.2f, 0.24f, 0.26f, 0.13f), 0, CommandId::New, "New Game", nullptr);
+    restore.Setup(nullptr, MakeRelRect(0.2f, 0.40f, 0.26f, 0.13f), 0, CommandId::Restore, "Restore", nullptr);
     restore.SetEnabled(false);
     Screen->Redraw();
     Pump();
@@ -76,8 +77,8 @@ TEST_P(ControlScenesTest, ToolButtonsOnAPanelShowTheirFaceAndIcon)
     help.Column = 2;
     dice.Image = &face1;
     dice.Column = 4;
-    help.Setup(&panel, MakeRelRect(0.001f, 0.051f, 0.038f, 0.048f), 0, 18, "", &icons);
-    dice.Setup(&panel, MakeRelRect(0.001f, 0.1f, 0.078f, 0.058f), 0, 100, "", &icons);
+    help.Setup(&panel, MakeRelRect(0.001f, 0.051f, 0.038f, 0.048f), 0, CommandId::Help, "", &icons);
+    dice.Setup(&panel, MakeRelRect(0.001f, 0.1f, 0.078f, 0.058f), 0, CommandId::ThrowDice, "", &icons);
     panel.Refresh();
     help.Paint();
     dice.Paint();
@@ -112,8 +113,8 @@ TEST_P(ControlScenesTest, AToolStripShowsSpeedButtonsALabelAndAPicture)
     std::vector<std::unique_ptr<TSSpeedButton>> tools;
     for (int i = 0; i < 4; ++i) {
         auto b = std::make_unique<TSSpeedButton>(Screen.get());
-        b->Setup(&strip, MakeRelRect(0.24f + 0.06f * static_cast<float>(i), 0.01f, 0.06f, 0.03f), 0, 300,
-                 captions[i], &DialogButtonSkin);
+        b->Setup(&strip, MakeRelRect(0.24f + 0.06f * static_cast<float>(i), 0.01f, 0.06f, 0.03f), 0,
+                 CommandId::ChooseTool, captions[i], &DialogButtonSkin);
         b->Group = 1;
         tools.push_back(std::move(b));
     }

@@ -3,6 +3,7 @@
 #include "controls/Panel.h"
 #include "controls/ScaleCustomControl.h"
 #include "controls/ScaleGraphicControl.h"
+#include "shell/Commands.h"
 #include "support/ShellScene.h"
 
 #include <gmock/gmock.h>
@@ -14,7 +15,13 @@ class TModalDialog : public Window, public ScaledDialog
 {
     CONTROL_CLASS(TModalDialog, Window);
     explicit TModalDialog(Application& app) : Window(app, BorderStyle::Dialog) {}
-    SurfaceSlot& BufferSlot() override { return Buffer; }
+    SurfaceSlot& DrawTarget() override { return Buffer; }
+    Surface* ScratchSurface() override { return nullptr; }
+    void ShowRect(const Rect& rect) override
+    {
+        if (Buffer != nullptr)
+            CopyToCanvas(*Buffer, rect, rect.Left, rect.Top);
+    }
     const Surface* DialogBackground() const override { return Background; }
     RelRect DialogPlacement() const override { return Placement; }
     void ButtonCommand(std::int32_t id) override { Commands.push_back(id); }
@@ -248,7 +255,7 @@ TEST_F(ScaleControlsTest, AClickReportsTheIdToTheScreenAndHoverFollowsThePointer
     TestHooks::Click(*App, 300, 200);
     Pump();
     EXPECT_THAT(Screen->Commands, ElementsAre(5));
-    EXPECT_THAT(Screen->Sources, ElementsAre(-1));
+    EXPECT_THAT(Screen->Sources, ElementsAre(CommandSource::Control));
     EXPECT_EQ(control.Hover, 0);
     EXPECT_FALSE(control.MouseCapture());
     control.Show();
@@ -267,7 +274,7 @@ TEST_F(ScaleControlsTest, AClickReportsTheIdToTheScreenAndHoverFollowsThePointer
 TEST_F(ScaleControlsTest, ADisabledControlTakesNoCaptureFromTheScreensHoverSync)
 {
     ProbeGraphic control(Screen.get());
-    control.Setup(nullptr, RelRect{0.2f, 0.24f, 0.46f, 0.37f}, 0, 16, "", nullptr);
+    control.Setup(nullptr, RelRect{0.2f, 0.24f, 0.46f, 0.37f}, 0, CommandId::Restore, "", nullptr);
     MoveTo(300, 200);
     control.SetEnabled(false);
     Screen->SyncMouseCapture();
@@ -283,8 +290,8 @@ TEST_F(ScaleControlsTest, ARadioGroupDeselectsOnlyTheSameGroupUnderTheSameParent
     std::vector<std::unique_ptr<ProbeGraphic>> buttons;
     for (int i = 0; i < 4; ++i) {
         auto b = std::make_unique<ProbeGraphic>(Screen.get());
-        b->Setup(nullptr, MakeRelRect(0.1f * static_cast<float>(i + 1), 0.1f, 0.08f, 0.05f), 0, 300, "",
-                 nullptr);
+        b->Setup(nullptr, MakeRelRect(0.1f * static_cast<float>(i + 1), 0.1f, 0.08f, 0.05f), 0,
+                 CommandId::ChooseTool, "", nullptr);
         b->Group = i < 3 ? 1 : 2;
         buttons.push_back(std::move(b));
     }
@@ -303,7 +310,7 @@ TEST_F(ScaleControlsTest, ARadioGroupDeselectsOnlyTheSameGroupUnderTheSameParent
     EXPECT_EQ(buttons[2]->Selected, 1);
     EXPECT_EQ(buttons[3]->Selected, 1);
     EXPECT_EQ(elsewhere.Selected, 1);
-    EXPECT_THAT(Screen->Commands, ElementsAre(300));
+    EXPECT_THAT(Screen->Commands, ElementsAre(CommandId::ChooseTool));
     // Without a group a click selects nothing.
     buttons[3]->Group = 0;
     buttons[3]->Selected = 0;
@@ -316,19 +323,20 @@ TEST_F(ScaleControlsTest, AWindowedButtonReportsToItsDialogOrTheScreenAndShowsAn
 {
     SomeDialog dialog(*App);
     ProbeButton onDialog(&dialog);
-    onDialog.Setup(nullptr, MakeRelRect(0.01f, 0.01f, 0.05f, 0.05f), 0, 200, "&Human", nullptr);
+    onDialog.Setup(nullptr, MakeRelRect(0.01f, 0.01f, 0.05f, 0.05f), 0, CommandId::ToggleKind, "&Human",
+                   nullptr);
     EXPECT_TRUE(onDialog.TabStop);
     onDialog.Hover = 1;
     onDialog.Pressed = 1;
     onDialog.Click();
-    EXPECT_THAT(dialog.Commands, ElementsAre(200));
+    EXPECT_THAT(dialog.Commands, ElementsAre(CommandId::ToggleKind));
     EXPECT_TRUE(Screen->Commands.empty());
     EXPECT_EQ(onDialog.Hover, 0);
     EXPECT_EQ(onDialog.Pressed, 0);
     ProbeButton onScreen(Screen.get());
-    onScreen.Setup(nullptr, MakeRelRect(0.01f, 0.01f, 0.05f, 0.05f), 0, 12, "", nullptr);
+    onScreen.Setup(nullptr, MakeRelRect(0.01f, 0.01f, 0.05f, 0.05f), 0, CommandId::MainMenu, "", nullptr);
     onScreen.Click();
-    EXPECT_THAT(Screen->Commands, ElementsAre(12));
+    EXPECT_THAT(Screen->Commands, ElementsAre(CommandId::MainMenu));
     onScreen.HideAndDisable();
     EXPECT_FALSE(onScreen.Visible());
     EXPECT_FALSE(onScreen.Enabled());

@@ -3,6 +3,7 @@
 // dialogs' placement, and a dialog scene at two screen sizes.
 #include "dialogs/ModalDialog.h"
 
+#include "controls/Panel.h"
 #include "controls/SButton.h"
 #include "controls/SCheckBox.h"
 #include "controls/SComboBox.h"
@@ -11,6 +12,7 @@
 #include "platform/DropDownList.h"
 #include "platform/Edit.h"
 #include "platform/ListBox.h"
+#include "shell/Commands.h"
 #include "support/ShellScene.h"
 
 #include <gmock/gmock.h>
@@ -32,8 +34,21 @@ class TestDialog : public TModalDialog
         if (Content)
             Content();
     }
+    void ButtonCommand(std::int32_t id) override
+    {
+        ButtonCommands.push_back(id);
+        TModalDialog::ButtonCommand(id);
+    }
     std::function<void()> Content;
     int Shows = 0;
+    std::vector<int> ButtonCommands;
+};
+
+// A scaled windowed control that only holds other controls.
+class Holder : public TScaleCustomControl
+{
+    CONTROL_CLASS(Holder, TScaleCustomControl);
+    using TScaleCustomControl::TScaleCustomControl;
 };
 
 // A dialog button that records the frame of every drawing; it presents itself as a kind directly
@@ -89,7 +104,7 @@ protected:
 TEST_F(ModalDialogTest, PlacementPutsTheWindowByScreenFractionsAndMoveToKeepsTheSize)
 {
     TestDialog dialog(*Screen);
-    EXPECT_EQ(dialog.CloseAction, 1);
+    EXPECT_EQ(dialog.CloseAction, ::CloseAction::Hide);
     EXPECT_TRUE(dialog.KeyPreview);
     EXPECT_EQ(dialog.Border(), BorderStyle::Dialog);
     EXPECT_EQ(dialog.GetFont()->PixelHeight(), 13);
@@ -164,6 +179,42 @@ TEST_F(ModalDialogTest, ADialogShownOverAnotherLeavesTheScreenWaitingUntilTheLas
     EXPECT_FALSE(Screen->Busy);
 }
 
+TEST_F(ModalDialogTest, ControlsAndPanelsAtAnyDepthDrawForTheDialogAndSendItTheirCommands)
+{
+    TestDialog dialog(*Screen);
+    dialog.Background = DialogSkin.get();
+    dialog.SetPlacement(MakeRelRect(0.3f, 0.3f, 0.4f, 0.3f));
+    Holder holder(&dialog);
+    holder.Setup(nullptr, MakeRelRect(0.01f, 0.01f, 0.2f, 0.1f), 0, CommandId::None, "", nullptr);
+    TSButton kind(&holder);
+    kind.Setup(nullptr, MakeRelRect(0.02f, 0.02f, 0.075f, 0.03f), 0, CommandId::ToggleKindOf(2), "&Human",
+               DialogButtonSkin.get());
+    EXPECT_EQ(kind.Target, &dialog.Buffer);
+    Panel panel;
+    panel.Init(dialog);
+    EXPECT_EQ(panel.Target, &dialog.Buffer);
+    panel.SetArea(MakeRelRect(0.25f, 0.15f, 0.1f, 0.1f));
+    auto picture = GamePicture("BButtons", 0, 0, 0, false);
+    panel.Background = picture.get();
+    const Point middle{(panel.PixelArea.Left + panel.PixelArea.Right) / 2,
+                       (panel.PixelArea.Top + panel.PixelArea.Bottom) / 2};
+    Colour shown = 0;
+    Run(dialog, [&](int n) {
+        if (n == 1) {
+            panel.Refresh();
+            kind.Click();
+        } else {
+            shown = Pixel(dialog.ClientToScreen(middle));
+            dialog.ModalResult = ModalResult::Cancel;
+        }
+    });
+    // The panel shows itself in the dialog's window, not through the screen below it.
+    EXPECT_LT(ChannelDistance(shown, picture->PixelAt(picture->Width / 2, picture->Height / 2)), 24);
+    EXPECT_THAT(dialog.ButtonCommands, ElementsAre(CommandId::ToggleKindOf(2)));
+    EXPECT_THAT(Screen->Commands, ElementsAre(CommandId::ToggleKindOf(2)));
+    EXPECT_THAT(Screen->Sources, ElementsAre(CommandSource::Control));
+}
+
 TEST_F(ModalDialogTest, AnOkButtonPressedByItsLetterShowsFrameTwoOnceAndEndsTheDialogWithOne)
 {
     TestDialog dialog(*Screen);
@@ -232,7 +283,8 @@ TEST_F(ModalDialogTest, EnterPressesOnlyAFocusedButtonAndHiddenOrDisabledButtons
     TSButton kind(&dialog);
     yes.Setup(nullptr, MakeRelRect(0.035f, 0.08f, 0.078f, 0.03f), 0, 6, "&Yes", DialogButtonSkin.get());
     no.Setup(nullptr, MakeRelRect(0.127f, 0.08f, 0.078f, 0.03f), 0, 7, "&No", DialogButtonSkin.get());
-    kind.Setup(nullptr, MakeRelRect(0.01f, 0.01f, 0.075f, 0.024f), 0, 203, "&Human", DialogButtonSkin.get());
+    kind.Setup(nullptr, MakeRelRect(0.01f, 0.01f, 0.075f, 0.024f), 0, CommandId::ToggleKindOf(3), "&Human",
+               DialogButtonSkin.get());
     const int result = Run(dialog, [&](int n) {
         switch (n) {
         case 1:
@@ -252,7 +304,7 @@ TEST_F(ModalDialogTest, EnterPressesOnlyAFocusedButtonAndHiddenOrDisabledButtons
             break;
         case 3:
             EXPECT_EQ(dialog.ModalResult, 0);
-            EXPECT_THAT(Screen->Commands, ElementsAre(203));
+            EXPECT_THAT(Screen->Commands, ElementsAre(CommandId::ToggleKindOf(3)));
             no.Show();
             no.SetFocus();
             TestHooks::Key(*App, Key::Return);

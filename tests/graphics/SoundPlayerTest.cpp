@@ -81,34 +81,34 @@ protected:
 
 TEST_F(SoundPlayerTest, StopsTheSoundBeforeRefillingItsBuffer)
 {
-    Player->Play(Archive, "dicebox", false);
-    Player->Play(Archive, "MONEY", true);
     Player->Play(Archive, "dicebox", true);
+    Player->Play(Archive, "MONEY", false);
+    Player->Play(Archive, "dicebox", false);
     EXPECT_EQ(Record.RefilledWhilePlaying, 0);
     EXPECT_EQ(Record.Calls, (std::vector<std::string>{"stop", "play", "stop", "play", "stop", "play"}));
     ASSERT_EQ(Record.Played.size(), 3u);
     EXPECT_EQ(Record.Played[0], Box);
     EXPECT_EQ(Record.Played[1], Money);
-    EXPECT_EQ(Record.Waited, (std::vector<bool>{true, false, false})) << "async means not waiting";
+    EXPECT_EQ(Record.Waited, (std::vector<bool>{true, false, false})) << "wait passes through unchanged";
     EXPECT_EQ(Player->Buffer.Bytes, Box);
 }
 
 TEST_F(SoundPlayerTest, MissingItemPlaysNothingAndStopsTheOldSound)
 {
-    Player->Play(Archive, "money", true);
-    Player->Play(Archive, "winner", true);
+    Player->Play(Archive, "money", false);
+    Player->Play(Archive, "winner", false);
     EXPECT_EQ(Record.Calls, (std::vector<std::string>{"stop", "play", "stop"}));
     EXPECT_TRUE(Player->Buffer.Bytes.empty()) << "the previous sound must not linger to be replayed";
-    Player->Play(Dir.File("res99.dat"), "money", false);
+    Player->Play(Dir.File("res99.dat"), "money", true);
     EXPECT_EQ(Record.Played.size(), 1u);
-    Player->Play(Archive, "money", true);
+    Player->Play(Archive, "money", false);
     EXPECT_EQ(Record.Played.size(), 2u);
     EXPECT_EQ(Record.RefilledWhilePlaying, 0);
 }
 
 TEST_F(SoundPlayerTest, DestroyingThePlayerStopsItsSound)
 {
-    Player->Play(Archive, "money", true);
+    Player->Play(Archive, "money", false);
     Player.reset();
     EXPECT_EQ(Record.Calls.back(), "stop");
 }
@@ -120,8 +120,8 @@ TEST(SoundPlayer, WithoutOutputItStillReadsAndNeverFails)
     ASSERT_TRUE(writer.Add("dice", 0, {1, 2}));
     const std::string archive = dir.Write("res01.dat", writer.Image());
     SoundPlayer player(nullptr);
-    player.Play(archive, "dice", false);
+    player.Play(archive, "dice", true);
     EXPECT_EQ(player.Buffer.Bytes, (Bytes{1, 2}));
-    player.Play(archive, "none", false);
+    player.Play(archive, "none", true);
     EXPECT_TRUE(player.Buffer.Bytes.empty());
 }

@@ -44,7 +44,7 @@ protected:
         App->SetMainWindow(Main.get());
         Main->Show();
         TestHooks::Pump(*App);
-        ASSERT_EQ(Main->ScreenState, TMainWnd::Ready);
+        ASSERT_EQ(Main->ScreenState, ShellState::Ready);
     }
 
     TempDir Dir;

@@ -5,8 +5,8 @@
 #include "graphics/Surface.h"
 #include "platform/Application.h"
 #include "platform/TestHooks.h"
-#include "texts/Options.h"
 #include "shell/WinProcedure.h"
+#include "texts/Options.h"
 
 #include <filesystem>
 #include <gmock/gmock.h>
@@ -168,7 +168,7 @@ protected:
         Pump();
         Tick();
         Tick();
-        ASSERT_EQ(Main->ScreenState, TMainWnd::InMainMenu);
+        ASSERT_EQ(Main->ScreenState, ShellState::InMainMenu);
         Log.clear();
     }
     RecordingScreen& Current() { return static_cast<RecordingScreen&>(*CurrentScreen); }
@@ -186,7 +186,7 @@ TEST_F(MainWndTest, CreationSetsTheDefaultsTheBuffersAndTheTimer)
     Main.reset();
     ShellFactory none;
     Main = std::make_unique<TMainWnd>(*App, std::move(none));
-    EXPECT_EQ(Main->ScreenState, TMainWnd::Starting);
+    EXPECT_EQ(Main->ScreenState, ShellState::Starting);
     EXPECT_EQ(SoundEffects, 1);
     EXPECT_EQ(AutoMove, 1);
     EXPECT_EQ(InitialCash, 100000);
@@ -209,21 +209,21 @@ TEST_F(MainWndTest, TheMainMenuOpensOnTheSecondTickAfterActivationAndNeverBefore
 {
     Tick();
     Tick();
-    EXPECT_EQ(Main->ScreenState, TMainWnd::Starting);
+    EXPECT_EQ(Main->ScreenState, ShellState::Starting);
     EXPECT_TRUE(Log.empty());
     Main->Show();
     Pump();
-    EXPECT_EQ(Main->ScreenState, TMainWnd::Ready);
+    EXPECT_EQ(Main->ScreenState, ShellState::Ready);
     EXPECT_THAT(Log, ElementsAre("close dialog created", "error dialog created", "ask dialog created"));
     EXPECT_NE(DialogSkin, nullptr);
     EXPECT_NE(ComboBoxSkin, nullptr);
     Log.clear();
     Tick();
     EXPECT_EQ(CurrentScreen, nullptr);
-    EXPECT_EQ(Main->RequestedState, TMainWnd::InMainMenu);
+    EXPECT_EQ(Main->RequestedState, ShellState::InMainMenu);
     Tick();
-    EXPECT_EQ(Main->ScreenState, TMainWnd::InMainMenu);
-    EXPECT_EQ(Main->RequestedState, 0);
+    EXPECT_EQ(Main->ScreenState, ShellState::InMainMenu);
+    EXPECT_EQ(Main->RequestedState, ShellState::None);
     EXPECT_THAT(Log, ElementsAre("game created", "menu created", "menu enter", "menu redraw"));
     ASSERT_NE(CurrentScreen, nullptr);
     EXPECT_EQ(static_cast<TWinProcedure*>(MainMenuScreen), CurrentScreen);
@@ -244,13 +244,13 @@ TEST_F(MainWndTest, TheMainMenuOpensOnTheSecondTickAfterActivationAndNeverBefore
 TEST_F(MainWndTest, ARequestForTheCurrentScreenIsDropped)
 {
     StartToMainMenu();
-    Main->RequestedState = TMainWnd::InMainMenu;
+    Main->RequestedState = ShellState::InMainMenu;
     Tick();
     EXPECT_TRUE(Log.empty());
-    EXPECT_EQ(Main->RequestedState, 0);
-    Main->RequestedState = 3; // not a screen
+    EXPECT_EQ(Main->RequestedState, ShellState::None);
+    Main->RequestedState = static_cast<ShellState>(3); // not a screen
     Tick();
-    EXPECT_EQ(Main->ScreenState, TMainWnd::InMainMenu);
+    EXPECT_EQ(Main->ScreenState, ShellState::InMainMenu);
     EXPECT_TRUE(Log.empty());
 }
 
@@ -258,14 +258,14 @@ TEST_F(MainWndTest, TheGameSurvivesTheMainMenuAndActivationDeactivatesFirst)
 {
     StartToMainMenu();
     TWinProcedure* game = static_cast<TWinProcedure*>(GameScreen);
-    Main->RequestedState = TMainWnd::InGame;
+    Main->RequestedState = ShellState::InGame;
     Tick();
     EXPECT_THAT(Log, ElementsAre("menu leave", "game enter", "game redraw"));
     EXPECT_EQ(CurrentScreen, game);
     EXPECT_FALSE(static_cast<TWinProcedure*>(MainMenuScreen)->Visible());
     EXPECT_TRUE(game->Focused());
     Log.clear();
-    Main->RequestedState = TMainWnd::InMainMenu;
+    Main->RequestedState = ShellState::InMainMenu;
     Tick();
     EXPECT_THAT(Log, ElementsAre("menu update buttons", "game leave", "menu enter", "menu redraw"));
     EXPECT_EQ(static_cast<TWinProcedure*>(GameScreen), game);
@@ -274,7 +274,7 @@ TEST_F(MainWndTest, TheGameSurvivesTheMainMenuAndActivationDeactivatesFirst)
 TEST_F(MainWndTest, TheEditorReplacesGameAndMenuAndReturningBuildsFreshOnes)
 {
     StartToMainMenu();
-    Main->RequestedState = TMainWnd::InEditor;
+    Main->RequestedState = ShellState::InEditor;
     Tick();
     EXPECT_THAT(Log, ElementsAre("menu leave", "menu destroyed", "game leave", "game destroyed",
                                  "editor created", "editor enter", "editor redraw"));
@@ -282,11 +282,11 @@ TEST_F(MainWndTest, TheEditorReplacesGameAndMenuAndReturningBuildsFreshOnes)
     EXPECT_EQ(GameScreen, nullptr);
     EXPECT_EQ(static_cast<TWinProcedure*>(EditorScreen), CurrentScreen);
     Log.clear();
-    Main->RequestedState = TMainWnd::InGame; // no game to go to from the editor: dropped
+    Main->RequestedState = ShellState::InGame; // no game to go to from the editor: dropped
     Tick();
     EXPECT_TRUE(Log.empty());
-    EXPECT_EQ(Main->ScreenState, TMainWnd::InEditor);
-    Main->RequestedState = TMainWnd::InMainMenu;
+    EXPECT_EQ(Main->ScreenState, ShellState::InEditor);
+    Main->RequestedState = ShellState::InMainMenu;
     Tick();
     EXPECT_THAT(Log, ElementsAre("editor leave", "editor destroyed", "game created", "menu created",
                                  "menu enter", "menu redraw"));
@@ -317,18 +317,18 @@ TEST_F(MainWndTest, BusyAndSuspendedStopTheTicksAndTheRestoreResynchronisesHover
 
     Main->Suspended = true;
     App->Minimize();
-    Main->RequestedState = TMainWnd::InGame;
+    Main->RequestedState = ShellState::InGame;
     Tick();
     Tick();
     EXPECT_EQ(Current().Ticks, ticks + 1);
-    EXPECT_EQ(Main->ScreenState, TMainWnd::InMainMenu);
+    EXPECT_EQ(Main->ScreenState, ShellState::InMainMenu);
     TestHooks::Restore(*App);
     Pump();
     EXPECT_FALSE(Main->Suspended);
     EXPECT_THAT(button.Moves, ElementsAre("0 10,5"));
     EXPECT_TRUE(deeper.Moves.empty()); // its direct base is not the hover control's
     Tick();
-    EXPECT_EQ(Main->ScreenState, TMainWnd::InGame);
+    EXPECT_EQ(Main->ScreenState, ShellState::InGame);
 }
 
 TEST_F(MainWndTest, TheScreenSeesMovesAndPressesButNeverReleases)

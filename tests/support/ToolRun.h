@@ -1,5 +1,5 @@
-// ToolRun: runs one of the project's command-line tools from build/bin and collects its exit
-// status and output.
+// ToolRun: runs one of the project's command-line tools from build/bin (or any shell command) and
+// collects its exit status and output.
 #pragma once
 
 #include "support/TempDir.h"
@@ -7,6 +7,7 @@
 #include <cstdlib>
 #include <string>
 #include <sys/wait.h>
+#include <utility>
 #include <vector>
 
 struct ToolRun
@@ -31,6 +32,20 @@ inline std::string ShellQuote(const std::string& s)
     return q;
 }
 
+// Runs a shell command; its output goes through files in dir.
+inline ToolRun RunCommand(std::string command, const TempDir& dir)
+{
+    command.append(" >").append(ShellQuote(dir.File("stdout.txt")));
+    command.append(" 2>").append(ShellQuote(dir.File("stderr.txt")));
+    const int raw = std::system(command.c_str());
+    ToolRun r;
+    r.Status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+    const auto text = [](const std::vector<std::uint8_t>& b) { return std::string(b.begin(), b.end()); };
+    r.Out = text(TempDir::Read(dir.File("stdout.txt")));
+    r.Err = text(TempDir::Read(dir.File("stderr.txt")));
+    return r;
+}
+
 // Runs TARNHOLLOW_BIN_DIR/tool with args in folder (the current one when empty); its output goes
 // through files in dir.
 inline ToolRun RunTool(const std::string& tool, const std::vector<std::string>& args, const TempDir& dir,
@@ -45,13 +60,5 @@ inline ToolRun RunTool(const std::string& tool, const std::vector<std::string>& 
         command.push_back(' ');
         command.append(ShellQuote(a));
     }
-    command.append(" >").append(ShellQuote(dir.File("stdout.txt")));
-    command.append(" 2>").append(ShellQuote(dir.File("stderr.txt")));
-    const int raw = std::system(command.c_str());
-    ToolRun r;
-    r.Status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-    const auto text = [](const std::vector<std::uint8_t>& b) { return std::string(b.begin(), b.end()); };
-    r.Out = text(TempDir::Read(dir.File("stdout.txt")));
-    r.Err = text(TempDir::Read(dir.File("stderr.txt")));
-    return r;
+    return RunCommand(std::move(command), dir);
 }

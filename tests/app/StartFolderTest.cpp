@@ -1,0 +1,108 @@
+// The start folder: chosen between the current folder and the program's own, and the real program
+// started from another folder, with its data files beside it and without them.
+#include "app/StartFolder.h"
+
+#include "support/TempDir.h"
+#include "support/ToolRun.h"
+
+#include <chrono>
+#include <csignal>
+#include <filesystem>
+#include <gtest/gtest.h>
+#include <string>
+#include <sys/wait.h>
+#include <thread>
+#include <unistd.h>
+
+namespace fs = std::filesystem;
+
+TEST(StartFolder, TheCurrentFolderWinsThenTheProgramsFolderElseAnErrorNamesBoth)
+{
+    TempDir current;
+    TempDir program;
+    program.WriteText("res00.dat", "archive");
+    EXPECT_EQ(ChooseStartFolder(current.Path.string(), program.Path.string()).Folder, program.Path.string());
+    // The name is found without regard to letter case, as every data file is.
+    current.WriteText("RES00.DAT", "archive");
+    StartFolderChoice choice = ChooseStartFolder(current.Path.string(), program.Path.string());
+    EXPECT_EQ(choice.Folder, current.Path.string());
+    EXPECT_TRUE(choice.Error.empty());
+
+    TempDir empty;
+    fs::create_directory(empty.Path / "res00.dat"); // a folder of that name holds no pictures
+    choice = ChooseStartFolder(empty.Path.string(), empty.Path.string() + "/nowhere");
+    EXPECT_TRUE(choice.Folder.empty());
+    EXPECT_NE(choice.Error.find("res00.dat"), std::string::npos);
+    EXPECT_NE(choice.Error.find(empty.Path.string()), std::string::npos);
+    EXPECT_NE(choice.Error.find(empty.Path.string() + "/nowhere"), std::string::npos);
+    // An unknown program folder is not named.
+    choice = ChooseStartFolder(empty.Path.string(), "");
+    EXPECT_TRUE(choice.Folder.empty());
+    EXPECT_EQ(choice.Error.find("program's folder"), std::string::npos);
+}
+
+namespace {
+
+const std::string GameDir = TARNHOLLOW_GAME_DIR;
+
+// Runs the program in folder, headless, with its output in files of dir; one that does not end
+// within a minute is stopped (status 124).
+ToolRun RunProgram(const std::string& program, const std::string& folder, const TempDir& dir)
+{
+    return RunCommand(
+        "cd " + ShellQuote(folder) + " && SDL_VIDEODRIVER=dummy timeout 60 " + ShellQuote(program), dir);
+}
+
+} // namespace
+
+TEST(StartFolder, TheProgramWithoutItsDataFilesSaysWhereItLookedAndEndsWithStatusOne)
+{
+    TempDir programDir;
+    TempDir elsewhere;
+    const std::string program = programDir.File("tarnhollow");
+    fs::copy_file(GameDir + "/tarnhollow", program);
+    fs::permissions(program, fs::perms::owner_all);
+    const ToolRun r = RunProgram(program, elsewhere.Path.string(), elsewhere);
+    EXPECT_EQ(r.Status, 1);
+    EXPECT_NE(r.Err.find("res00.dat"), std::string::npos) << r.Err;
+    EXPECT_NE(r.Err.find(elsewhere.Path.string()), std::string::npos) << r.Err;
+    EXPECT_NE(r.Err.find(programDir.Path.string()), std::string::npos) << r.Err;
+}
+
+TEST(StartFolder, TheProgramStartedFromAnotherFolderRunsInItsOwnFolder)
+{
+    TempDir elsewhere;
+    // Only exec-safe calls in the child: everything it needs is made before the fork.
+    const std::string program = GameDir + "/tarnhollow";
+    const std::string folder = elsewhere.Path.string();
+    const pid_t child = fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        // The test entry has chosen the dummy video driver for every child as well.
+        if (chdir(folder.c_str()) != 0)
+            _exit(120);
+        execl(program.c_str(), program.c_str(), static_cast<char*>(nullptr));
+        _exit(121);
+    }
+    // The program runs until it is stopped: watch its current folder until it has left the one
+    // it was started in, or it ends.
+    const std::string procCwd = "/proc/" + std::to_string(child) + "/cwd";
+    const fs::path wanted = fs::canonical(GameDir);
+    fs::path seen;
+    int status = 0;
+    bool ended = false;
+    for (int i = 0; i < 1000 && !ended; ++i) {
+        std::error_code ec;
+        seen = fs::read_symlink(procCwd, ec);
+        if (!ec && seen == wanted)
+            break;
+        ended = waitpid(child, &status, WNOHANG) == child;
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
+    if (!ended) {
+        kill(child, SIGKILL);
+        waitpid(child, &status, 0);
+    }
+    EXPECT_FALSE(ended) << "the program ended by itself with status " << WEXITSTATUS(status);
+    EXPECT_EQ(seen, wanted);
+}
