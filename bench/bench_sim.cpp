@@ -1,7 +1,6 @@
 // Benchmark of the rules engine at the simulator's full speed: computer-only games on the default
 // board, in throws a second (budget: at least 100,000 on one core).
 #include "rules/Rules.h"
-#include "texts/Options.h"
 
 #include <benchmark/benchmark.h>
 #include <cstdio>
@@ -16,9 +15,9 @@ void BM_ComputerGames(benchmark::State& bench)
         bench.SkipWithError("no default board in the game folder");
         return;
     }
-    SoundEffects = 0;
-    PlayerInGame = {1, 1, 1, 0, 0, 0};
-    PlayerHuman = {0, 0, 0, 0, 0, 0};
+    GameSetup setup;
+    setup.Human = {};
+    const RulesOptions silent{.SoundEffects = false};
     std::int64_t throws = 0;
     std::uint32_t seed = 1;
     for (auto _ : bench) {
@@ -26,8 +25,8 @@ void BM_ComputerGames(benchmark::State& bench)
         GameState state;
         Random random(seed++);
         QuietRulesHost host;
-        Rules rules(state, board, random, host);
-        rules.StartGame();
+        Rules rules(state, board, random, host, silent);
+        rules.StartGame(setup);
         while (state.Running && state.Throws < 20000) {
             rules.PlayThrow();
         }

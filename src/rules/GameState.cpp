@@ -1,10 +1,7 @@
-// The game state's helpers and the set-up tables of the next game.
+// The game state's helpers.
 #include "rules/GameState.h"
 
 #include <algorithm>
-
-std::array<std::int32_t, PlayerSlots> PlayerInGame{1, 1, 1, 0, 0, 0};
-std::array<std::int32_t, PlayerSlots> PlayerHuman{1, 0, 0, 0, 0, 0};
 
 std::string_view Player::NameText() const
 {

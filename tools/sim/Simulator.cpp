@@ -6,7 +6,7 @@
 #include "rules/RulesCheck.h"
 #include "rules/RulesText.h"
 #include "rules/SavedGame.h"
-#include "texts/Options.h"
+#include "texts/Texts.h"
 
 #include <algorithm>
 #include <charconv>
@@ -278,15 +278,27 @@ std::optional<SimOptions> ParseSimOptions(const std::vector<std::string>& args, 
     return options;
 }
 
-SimStatus PlayGame(const SimOptions& options, const Board& original, std::uint32_t seed, std::string* trace,
-                   SimTotals& totals, GameOutcome& outcome)
+GameSetup SimGameSetup(const SimOptions& options)
+{
+    GameSetup setup;
+    for (std::int32_t i = 0; i < PlayerSlots; ++i) {
+        const auto slot = static_cast<std::size_t>(i);
+        setup.InGame[slot] = options.Players[slot] == '1';
+        setup.Human[slot] = false;
+        setup.Names[slot] = PlayerName(i);
+    }
+    setup.InitialCash = options.Cash;
+    return setup;
+}
+
+SimStatus PlayGame(const SimOptions& options, const GameSetup& setup, const Board& original,
+                   std::uint32_t seed, std::string* trace, SimTotals& totals, GameOutcome& outcome)
 {
     Board board = original;
     GameState state;
     Random random(seed);
     SimHost host(state, board, trace, options.Check, totals);
-    Rules rules(state, board, random, host);
-    SoundEffects = 0;
+    Rules rules(state, board, random, host, RulesOptions{.SoundEffects = false});
 
     host.Line(Concat("game ", seed));
     try {
@@ -299,13 +311,7 @@ SimStatus PlayGame(const SimOptions& options, const Board& original, std::uint32
                 player.Human = 0;
             }
         } else {
-            for (std::int32_t i = 0; i < PlayerSlots; ++i) {
-                PlayerInGame[static_cast<std::size_t>(i)] =
-                    options.Players[static_cast<std::size_t>(i)] == '1' ? 1 : 0;
-                PlayerHuman[static_cast<std::size_t>(i)] = 0;
-            }
-            InitialCash = options.Cash;
-            rules.StartGame();
+            rules.StartGame(setup);
         }
         host.Verify();
         while (state.Running && state.Throws < options.MaxTurns) {
@@ -406,6 +412,7 @@ SimStatus RunSimulator(const SimOptions& options, std::FILE* out)
         return SimStatus{2, Concat("cannot read the board ", options.BoardFile, " nor the default board of ",
                                    Board::DefaultArchive)};
     }
+    const GameSetup setup = SimGameSetup(options);
     SimTotals totals;
     std::string trace;
     const auto started = std::chrono::steady_clock::now();
@@ -414,7 +421,7 @@ SimStatus RunSimulator(const SimOptions& options, std::FILE* out)
         GameOutcome outcome;
         trace.clear();
         const SimStatus status =
-            PlayGame(options, board, seed, options.Trace ? &trace : nullptr, totals, outcome);
+            PlayGame(options, setup, board, seed, options.Trace ? &trace : nullptr, totals, outcome);
         std::fwrite(trace.data(), 1, trace.size(), out);
         if (status.ExitCode != 0) {
             return status;
