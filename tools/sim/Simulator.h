@@ -23,6 +23,7 @@ struct SimOptions
     std::int32_t Cash = 100000;
     std::int32_t MaxTurns = 20000;
     std::int32_t Games = 1;
+    std::int32_t Jobs = 1; // threads the games of a batch are spread over
     bool Trace = false;
     bool Check = false;
     std::int32_t SaveAt = -1; // throw after which the game is saved to SaveFile
@@ -97,8 +98,10 @@ GameSetup SimGameSetup(const SimOptions& options);
 SimStatus PlayGame(const SimOptions& options, const GameSetup& setup, const Board& board, std::uint32_t seed,
                    std::string* trace, SimTotals& totals, GameOutcome& outcome);
 
-// Runs the whole command: loads the board, plays the games, writes the trace or the summary
-// (with the time taken) to out. Returns the exit status and the message for standard error.
+// Runs the whole command: loads the board, plays the games (on options.Jobs threads), writes the
+// trace or the summary (with the time taken) to out. The output is the same for any number of
+// threads: traces come in game order, and a failing game stops the output after its trace.
+// Returns the exit status and the message for standard error.
 SimStatus RunSimulator(const SimOptions& options, std::FILE* out);
 
 // The summary of a batch (without timing).
