@@ -1,6 +1,8 @@
 // The game state's helpers.
 #include "rules/GameState.h"
 
+#include "archive/Utf8.h"
+
 #include <algorithm>
 
 std::string_view Player::NameText() const
@@ -11,7 +13,7 @@ std::string_view Player::NameText() const
 
 void Player::SetName(std::string_view name)
 {
-    name = name.substr(0, std::min(name.find('\0'), Name.size() - 1));
+    name = Utf8Prefix(name.substr(0, name.find('\0')), Name.size() - 1);
     Name.fill('\0');
     std::copy(name.begin(), name.end(), Name.begin());
 }

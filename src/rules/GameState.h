@@ -38,7 +38,7 @@ struct Player
     std::array<PropertyEntry, MaxProperties> Properties{}; // in order of purchase
 
     std::string_view NameText() const;
-    // Stores name cut to 15 characters.
+    // Stores name cut to 15 bytes at a character boundary.
     void SetName(std::string_view name);
     bool operator==(const Player&) const = default;
 };

@@ -17,7 +17,7 @@ TEST_F(TurnTest, StartGameFillsThePlayersAndSkipsAbsentSlots)
     setup.InGame = {true, false, true, false, false, false};
     setup.Human = {false, false, true, false, false, false};
     setup.InitialCash = 4321;
-    setup.Names = {"A name longer than fifteen", "Bo", "Player 3"};
+    setup.Names = {"A name longer than fifteen", "Bo", "Chloë Ångström-Müller"};
     state.Players[1].Cash = 99; // from an earlier game
     rules.StartGame(setup);
 
@@ -27,7 +27,7 @@ TEST_F(TurnTest, StartGameFillsThePlayersAndSkipsAbsentSlots)
     EXPECT_EQ(state.Current, 0);
     EXPECT_EQ(state.TakingPart, 0b101);
     EXPECT_EQ(state.Players[0].NameText(), "A name longer t");
-    EXPECT_EQ(state.Players[2].NameText(), "Player 3");
+    EXPECT_EQ(state.Players[2].NameText(), "Chloë Ångstr"); // 15 bytes would split the "ö"
     EXPECT_EQ(state.Players[1].State, 0);
     EXPECT_EQ(state.Players[2].Human, 1);
     EXPECT_EQ(state.Players[0].Human, 0);
