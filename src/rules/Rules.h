@@ -23,8 +23,8 @@ public:
     bool NewGame(const std::filesystem::path& boardFile, const GameSetup& setup);
     // Starts a game of setup on the board as it stands; the first slot in play gets the turn.
     void StartGame(const GameSetup& setup);
-    // A loaded game needs no set-up (its file holds the players); the options apply from the
-    // next event on.
+    // The options dialog may change the options during a game: they apply from the next event
+    // on. (A loaded game needs no set-up: its file holds the players.)
     void SetOptions(const RulesOptions& newOptions) { options = newOptions; }
     const RulesOptions& Options() const { return options; }
 
