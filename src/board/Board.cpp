@@ -1,6 +1,8 @@
 // Board: grid, street names, edits, pawn steps, junction exits and value formulas.
 #include "board/Board.h"
 
+#include "archive/Utf8.h"
+
 #include <algorithm>
 #include <cstring>
 #include <limits>
@@ -45,7 +47,8 @@ void Board::SetStreetName(std::int32_t street, std::string_view name)
     }
     StreetName& slot = streetNames[static_cast<std::size_t>(street)];
     slot.fill('\0');
-    std::copy_n(name.begin(), std::min<std::size_t>(name.size(), StreetNameSize - 1), slot.begin());
+    name = Utf8Prefix(name.substr(0, name.find('\0')), StreetNameSize - 1);
+    std::copy(name.begin(), name.end(), slot.begin());
 }
 
 void Board::New(std::int32_t newWidth, std::int32_t newHeight)

@@ -135,7 +135,7 @@ public:
     // All cells, row by row (y outer, x inner).
     std::span<const Cell> Cells() const { return cells; }
 
-    // Street names: at most 15 characters each.
+    // Street names: at most 15 bytes each, cut at a character boundary.
     std::string GetStreetName(std::int32_t street) const;
     void SetStreetName(std::int32_t street, std::string_view name);
 

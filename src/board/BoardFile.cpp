@@ -1,9 +1,10 @@
 // Board file: the board file image, reading with validation, loading with the default board as
 // fallback, and saving through a temporary file.
-#include "board/Board.h"
 #include "archive/MemoryStream.h"
 #include "archive/ResourceArchive.h"
+#include "archive/Utf8.h"
 #include "archive/UtilsPath.h"
+#include "board/Board.h"
 
 #include <algorithm>
 #include <fstream>
@@ -95,7 +96,13 @@ bool Board::ReadFrom(std::span<const std::uint8_t> bytes)
     at += 8;
     for (StreetName& name : streetNames) {
         std::copy_n(bytes.begin() + static_cast<std::ptrdiff_t>(at), StreetNameSize, name.begin());
-        // A name without its terminating zero keeps its first 15 characters.
+        // A name without its terminating zero keeps its first 15 bytes, cut at a character
+        // boundary.
+        const auto length =
+            static_cast<std::size_t>(std::find(name.begin(), name.end(), '\0') - name.begin());
+        const std::size_t kept = Utf8Prefix(std::string_view(name.data(), length), StreetNameSize - 1).size();
+        std::fill(name.begin() + static_cast<std::ptrdiff_t>(kept),
+                  name.begin() + static_cast<std::ptrdiff_t>(length), '\0');
         name[StreetNameSize - 1] = '\0';
         at += StreetNameSize;
     }

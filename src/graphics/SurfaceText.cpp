@@ -24,26 +24,29 @@ void AppendUtf8(std::string& out, char32_t c)
     out.append(buf, static_cast<std::size_t>(n));
 }
 
-// The text up to its terminating zero as UTF-8; bytes that are not UTF-8 are read as the
-// classic Western code page, so texts from old files still show.
+// The text up to its terminating zero as UTF-8. Its UTF-8 characters are kept as they are; each
+// byte that is not part of one is read as the classic Western code page, so texts from old
+// files still show and one stray byte does not turn the accented letters around it into others.
 std::string ToUtf8(std::string_view text)
 {
     const std::size_t end = text.find('\0');
     if (end != std::string_view::npos) {
         text = text.substr(0, end);
     }
-    if (g_utf8_validate(text.data(), static_cast<gssize>(text.size()), nullptr)) {
-        return std::string(text);
-    }
     std::string out;
-    out.reserve(text.size() * 2);
-    for (const char ch : text) {
-        const auto b = static_cast<unsigned char>(ch);
-        if (b < 0x80) {
-            out.push_back(ch);
-        } else {
-            AppendUtf8(out, b < 0xA0 ? Cp1252High[b - 0x80] : b);
+    out.reserve(text.size());
+    while (!text.empty()) {
+        const gchar* valid = nullptr;
+        const bool whole = g_utf8_validate(text.data(), static_cast<gssize>(text.size()), &valid);
+        const auto good = static_cast<std::size_t>(valid - text.data());
+        out.append(text.substr(0, good));
+        if (whole) {
+            break;
         }
+        // Every byte below 0x80 but zero is UTF-8, and the zero is cut off above.
+        const auto b = static_cast<unsigned char>(text[good]);
+        AppendUtf8(out, b < 0x80 ? b : b < 0xA0 ? Cp1252High[b - 0x80] : b);
+        text.remove_prefix(good + 1);
     }
     return out;
 }

@@ -1,10 +1,9 @@
-// The game state's helpers and the set-up tables of the next game.
+// The game state's helpers.
 #include "rules/GameState.h"
 
-#include <algorithm>
+#include "archive/Utf8.h"
 
-std::array<std::int32_t, PlayerSlots> PlayerInGame{1, 1, 1, 0, 0, 0};
-std::array<std::int32_t, PlayerSlots> PlayerHuman{1, 0, 0, 0, 0, 0};
+#include <algorithm>
 
 std::string_view Player::NameText() const
 {
@@ -14,7 +13,7 @@ std::string_view Player::NameText() const
 
 void Player::SetName(std::string_view name)
 {
-    name = name.substr(0, std::min(name.find('\0'), Name.size() - 1));
+    name = Utf8Prefix(name.substr(0, name.find('\0')), Name.size() - 1);
     Name.fill('\0');
     std::copy(name.begin(), name.end(), Name.begin());
 }

@@ -1,5 +1,5 @@
 // The game state: the six player records, the calendar, whose turn it is, the die, the event being
-// settled, and the program-wide tables of the rules.
+// settled, and the constant tables of the rules.
 #pragma once
 
 #include <array>
@@ -54,7 +54,7 @@ struct Player
     std::array<PropertyEntry, MaxProperties> Properties{}; // in order of purchase
 
     std::string_view NameText() const;
-    // Stores name cut to 15 characters.
+    // Stores name cut to 15 bytes at a character boundary.
     void SetName(std::string_view name);
     bool operator==(const Player&) const = default;
 };
@@ -93,10 +93,6 @@ struct GameState
     // The lowest slot whose State is not Out, -1 when nobody remains.
     std::int32_t Winner() const;
 };
-
-// Set-up of the next new game (the new game dialog sets them).
-extern std::array<std::int32_t, PlayerSlots> PlayerInGame; // 1, 1, 1, 0, 0, 0
-extern std::array<std::int32_t, PlayerSlots> PlayerHuman;  // 1, 0, 0, 0, 0, 0
 
 // Base wage of each job, Unemployed to Richman.
 inline constexpr std::array<std::int32_t, 8> Wages{500, 1000, 2000, 3000, 4000, 5000, 6000, 8000};

@@ -1,9 +1,6 @@
 // The rules engine: turn cycle, square events, debts and the computer players' decisions.
 #include "rules/Rules.h"
 
-#include "texts/Options.h"
-#include "texts/Texts.h"
-
 #include <algorithm>
 #include <limits>
 
@@ -33,8 +30,8 @@ void AddCash(Player& player, std::int64_t amount)
                                  std::numeric_limits<std::int32_t>::max()));
 }
 
-Rules::Rules(GameState& state, Board& board, Random& random, RulesHost& host)
-    : state(state), board(board), random(random), host(host)
+Rules::Rules(GameState& state, Board& board, Random& random, RulesHost& host, const RulesOptions& options)
+    : state(state), board(board), random(random), host(host), options(options)
 {
 }
 
@@ -45,21 +42,21 @@ void Rules::Post(std::int32_t code, std::int32_t value, std::int32_t arg, std::i
 
 void Rules::Sound(const char* name, bool wait)
 {
-    if (SoundEffects != 0) {
+    if (options.SoundEffects) {
         host.PlaySound(name, wait);
     }
 }
 
-bool Rules::NewGame(const std::filesystem::path& boardFile)
+bool Rules::NewGame(const std::filesystem::path& boardFile, const GameSetup& setup)
 {
     if (board.LoadFile(boardFile) == BoardSource::None) {
         return false;
     }
-    StartGame();
+    StartGame(setup);
     return true;
 }
 
-void Rules::StartGame()
+void Rules::StartGame(const GameSetup& setup)
 {
     state.Week = 1;
     state.Day = 1;
@@ -74,12 +71,13 @@ void Rules::StartGame()
     for (std::int32_t i = 0; i < PlayerSlots; ++i) {
         Player& player = state.Players[static_cast<std::size_t>(i)];
         player = Player{};
-        player.SetName(PlayerName(i));
-        player.State = PlayerInGame[static_cast<std::size_t>(i)] != 0 ? 1 : 0;
-        player.Human = PlayerHuman[static_cast<std::size_t>(i)] != 0 ? 1 : 0;
+        const auto slot = static_cast<std::size_t>(i);
+        player.SetName(setup.Names[slot]);
+        player.State = setup.InGame[slot] ? 1 : 0;
+        player.Human = setup.Human[slot] ? 1 : 0;
         player.X = board.StartX;
         player.Y = board.StartY;
-        player.Cash = InitialCash;
+        player.Cash = setup.InitialCash;
         player.Salary = Wages[0];
         if (player.State != 0) {
             pawns = static_cast<std::uint8_t>(pawns | 1u << i);
@@ -540,10 +538,7 @@ void Rules::PassTurn()
             EndDay();
         }
     } while (state.CurrentPlayer().State != 1);
-    if (AutoMove != 0) {
-        board.CenterX = P().X;
-        board.CenterY = P().Y;
-    }
+    host.TurnBegun(state.Current);
 }
 
 void Rules::EndDay()

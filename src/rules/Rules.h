@@ -4,6 +4,7 @@
 #pragma once
 
 #include "board/Board.h"
+#include "rules/GameSetup.h"
 #include "rules/GameState.h"
 #include "rules/Random.h"
 #include "rules/RulesHost.h"
@@ -13,14 +14,19 @@
 class Rules
 {
 public:
-    Rules(GameState& state, Board& board, Random& random, RulesHost& host);
+    // Everything the engine works on is its own or handed in here, so that two engines on two
+    // games never share anything.
+    Rules(GameState& state, Board& board, Random& random, RulesHost& host, const RulesOptions& options = {});
 
     // Loads the board file (or the default board when it cannot be read) and starts a game on
     // it. False, with nothing started, when no board could be read at all.
-    bool NewGame(const std::filesystem::path& boardFile);
-    // Starts a game on the board as it stands, from PlayerInGame, PlayerHuman, the player names
-    // of the text table and InitialCash; the first slot in play gets the turn.
-    void StartGame();
+    bool NewGame(const std::filesystem::path& boardFile, const GameSetup& setup);
+    // Starts a game of setup on the board as it stands; the first slot in play gets the turn.
+    void StartGame(const GameSetup& setup);
+    // The options dialog may change the options during a game: they apply from the next event
+    // on. (A loaded game needs no set-up: its file holds the players.)
+    void SetOptions(const RulesOptions& newOptions) { options = newOptions; }
+    const RulesOptions& Options() const { return options; }
 
     // A game screen drives one turn as: Throw, then Step until it returns false (one call per
     // animation step), then SettleEvents, then EndTurn. PlayThrow does all of it at once.
@@ -72,6 +78,7 @@ private:
     Board& board;
     Random& random;
     RulesHost& host;
+    RulesOptions options;
 };
 
 // Adds to a player's cash without passing the largest 32-bit amount.

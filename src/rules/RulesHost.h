@@ -75,7 +75,8 @@ public:
     // missing: its cell. A cell that is not one of the player's unmortgaged properties counts as
     // the first of them.
     virtual void ChooseMortgage(std::int32_t debt, std::int32_t& x, std::int32_t& y) = 0;
-    // Plays a sound of "res01.dat", waiting for its end or not. Called only with SoundEffects on.
+    // Plays a sound of "res01.dat", waiting for its end or not. Called only with the option
+    // SoundEffects of the engine on.
     virtual void PlaySound(const char* name, bool wait) = 0;
     virtual void PostNews(const NewsLine& line) = 0;
     virtual void RefreshPanels(unsigned panels) = 0;
@@ -88,6 +89,9 @@ public:
     // The calendar moved to a new day (Week and Day hold it); releases, junction exits and
     // seizures of the day's end follow.
     virtual void DayBegun() = 0;
+    // The turn passed to slot (Current); its pawn stands on the player's X, Y. The game screen
+    // centres its view there when Auto-Move is on.
+    virtual void TurnBegun(std::int32_t slot) = 0;
 };
 
 // A host that shows, asks and plays nothing: every decision is No and a mortgage choice names no
@@ -105,4 +109,5 @@ public:
     void RedrawBoard() override {}
     void SalaryPaid(std::int32_t, std::int32_t) override {}
     void DayBegun() override {}
+    void TurnBegun(std::int32_t) override {}
 };

@@ -1,5 +1,10 @@
-// The options of one run (the options dialog changes them; nothing is stored between runs).
+// The options of one run and the set-up of the next new game: the program-wide state the options
+// and new game dialogs change (nothing is stored between runs). The game screen copies them into
+// the rules engine's values when a game starts; the engine never reads them.
 #pragma once
+
+#include <array>
+#include <cstdint>
 
 // "Sound Effects": events play sounds. Default on.
 extern int SoundEffects;
@@ -7,3 +12,8 @@ extern int SoundEffects;
 extern int AutoMove;
 // "Initial Cash": each player's dollars at the start of a game, 1 to 1000000. Default 100000.
 extern int InitialCash;
+
+// Which of the six player slots take part in the next new game, and which of them are human
+// (the new game dialog sets them; the names are the text table's player names).
+extern std::array<std::int32_t, 6> PlayerInGame; // 1, 1, 1, 0, 0, 0
+extern std::array<std::int32_t, 6> PlayerHuman;  // 1, 0, 0, 0, 0, 0

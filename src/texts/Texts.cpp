@@ -1,6 +1,8 @@
 // The text table's contents and its fixed-width writable slots.
 #include "texts/Texts.h"
 
+#include "archive/Utf8.h"
+
 #include <algorithm>
 #include <array>
 #include <cstddef>
@@ -272,7 +274,7 @@ void SetText(TextGroup group, int index, std::string_view text)
     }
     const auto size = static_cast<std::size_t>(TextSlotSize(group));
     // A zero inside the text ends it, as it would in the slot.
-    text = text.substr(0, std::min(text.find('\0'), size - 1));
+    text = Utf8Prefix(text.substr(0, text.find('\0')), size - 1);
     std::fill_n(slot, size, '\0');
     std::copy(text.begin(), text.end(), slot);
 }

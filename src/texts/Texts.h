@@ -250,7 +250,8 @@ const char* Text(TextGroup group, int index);
 // Slots in the group, and the bytes of each slot (the longest text is one less).
 int TextCount(TextGroup group);
 int TextSlotSize(TextGroup group);
-// Overwrites a slot, cutting the text to fit it; an index outside the group changes nothing.
+// Overwrites a slot, cutting the text to fit it at a character boundary; an index outside the
+// group changes nothing.
 void SetText(TextGroup group, int index, std::string_view text);
 // Puts every slot back to the table's own text (the player names typed by the user are lost).
 void ResetTexts();

@@ -149,6 +149,16 @@ TEST(BoardFile, StreetNameWithoutTerminatingZeroReadsAs15Characters)
     EXPECT_EQ(board.GetStreetName(3), "abcdefghijklmno");
     EXPECT_EQ(board.GetStreetName(4), "");
     EXPECT_EQ(board.FileImage()[names + 16 * 3 + 15], 0); // saved terminated
+
+    // Nor is a letter split: "Nørrebrogade Ø" fills the slot, its "Ø" across the 15th byte.
+    const std::string full = "Nørrebrogade Ø";
+    ASSERT_EQ(full.size(), 16u);
+    std::copy(full.begin(), full.end(), image.begin() + static_cast<std::ptrdiff_t>(names + 16 * 5));
+    ASSERT_TRUE(board.ReadFrom(image));
+    EXPECT_EQ(board.GetStreetName(5), "Nørrebrogade ");
+    const Bytes saved = board.FileImage();
+    EXPECT_EQ(saved[names + 16 * 5 + 14], 0);
+    EXPECT_EQ(saved[names + 16 * 5 + 15], 0);
 }
 
 TEST(BoardFile, ReaderRefusesSizesThatDoNotMatchAndKeepsTheBoard)

@@ -295,6 +295,11 @@ TEST(BoardStreetNames, LongNamesAreCutTo15Characters)
     Board board;
     board.SetStreetName(31, "A very long avenue name");
     EXPECT_EQ(board.GetStreetName(31), "A very long ave");
+    // Cut between letters: the 16th byte would be the second half of "Ø".
+    board.SetStreetName(30, "Nørrebrogade Øst");
+    EXPECT_EQ(board.GetStreetName(30), "Nørrebrogade ");
+    board.SetStreetName(30, "Grünerløkka");
+    EXPECT_EQ(board.GetStreetName(30), "Grünerløkka");
     board.SetStreetName(32, "nowhere");
     EXPECT_EQ(board.GetStreetName(32), "");
     EXPECT_EQ(board.GetStreetName(-1), "");

@@ -273,6 +273,10 @@ TEST_F(TextTest, TextEndsAtItsZeroAndOldCodePageBytesStillShow)
     EXPECT_EQ(Measure(withZero, *font).Width(), Measure("Main", *font).Width());
     // "Caf\xE9" is not UTF-8: it is read as the Western code page.
     EXPECT_EQ(Measure("Caf\xE9", *font).Width(), Measure("Caf\xC3\xA9", *font).Width());
+    // Only the byte that is not UTF-8 is: the letters around it stay as they are (read as the
+    // code page too, "ë" would be the wider "Ã«").
+    EXPECT_EQ(Measure("Zoë Ångstr\xF6m", *font).Width(), Measure("Zoë Ångström", *font).Width());
+    EXPECT_EQ(Measure("Chloë Ångstr\xC3", *font).Width(), Measure("Chloë ÅngstrÃ", *font).Width());
     Rect r{0, 0, 400, 100};
     canvas->DrawTextInRect(r, "\xFF\xFE\x80\x81", TextFormat::Left, 0, font.get());
     EXPECT_FALSE(All().Empty());

@@ -3,7 +3,6 @@
 #include "rules/Rules.h"
 #include "rules/RulesCheck.h"
 #include "rules/ScriptHost.h"
-#include "texts/Options.h"
 #include "support/SmallBoards.h"
 #include "support/TempDir.h"
 
@@ -45,22 +44,12 @@ private:
     std::mt19937 pick;
 };
 
-class GameTest : public ::testing::Test
+TEST(GameTest, RandomHumansAndComputersKeepTheInvariants)
 {
-protected:
-    ~GameTest() override
-    {
-        PlayerInGame = {1, 1, 1, 0, 0, 0};
-        PlayerHuman = {1, 0, 0, 0, 0, 0};
-        InitialCash = 100000;
-    }
-};
-
-TEST_F(GameTest, RandomHumansAndComputersKeepTheInvariants)
-{
-    PlayerInGame = {1, 1, 1, 1, 1, 1};
-    PlayerHuman = {1, 0, 1, 0, 1, 0};
-    InitialCash = 20000;
+    GameSetup setup;
+    setup.InGame = {true, true, true, true, true, true};
+    setup.Human = {true, false, true, false, true, false};
+    setup.InitialCash = 20000;
     int humanMortgages = 0;
     int finished = 0;
     for (std::uint32_t seed = 1; seed <= 25; ++seed) {
@@ -69,7 +58,7 @@ TEST_F(GameTest, RandomHumansAndComputersKeepTheInvariants)
         Random random(seed);
         RandomHuman host(state, seed);
         Rules rules(state, board, random, host);
-        rules.StartGame();
+        rules.StartGame(setup);
         ASSERT_EQ(FindBrokenInvariant(state, board), "");
         while (state.Running && state.Throws < 3000) {
             rules.PlayThrow();
@@ -90,7 +79,7 @@ TEST_F(GameTest, RandomHumansAndComputersKeepTheInvariants)
     EXPECT_GT(finished, 0);
 }
 
-TEST_F(GameTest, NewGameReadsTheBoardFile)
+TEST(GameTest, NewGameReadsTheBoardFile)
 {
     TempDir dir;
     Board small = SmallBoardB();
@@ -100,8 +89,9 @@ TEST_F(GameTest, NewGameReadsTheBoardFile)
     Random random(3);
     ScriptHost host(state);
     Rules rules(state, board, random, host);
-    PlayerInGame = {0, 1, 0, 0, 1, 0};
-    ASSERT_TRUE(rules.NewGame(dir.File("city.brd")));
+    GameSetup setup;
+    setup.InGame = {false, true, false, false, true, false};
+    ASSERT_TRUE(rules.NewGame(dir.File("city.brd"), setup));
     EXPECT_EQ(board.Width(), small.Width());
     EXPECT_EQ(state.Current, 1);
     EXPECT_EQ(board.At(small.StartX, small.StartY).Pawns, 0b10010);
@@ -120,7 +110,7 @@ TEST_F(GameTest, NewGameReadsTheBoardFile)
     }
     const auto before = board.FileImage();
     state.Week = 5;
-    EXPECT_FALSE(rules.NewGame(dir.File("missing.brd")));
+    EXPECT_FALSE(rules.NewGame(dir.File("missing.brd"), setup));
     EXPECT_EQ(state.Week, 5);
     EXPECT_EQ(board.FileImage(), before);
 }

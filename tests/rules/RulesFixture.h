@@ -4,7 +4,6 @@
 
 #include "rules/Rules.h"
 #include "rules/ScriptHost.h"
-#include "texts/Options.h"
 
 #include <gtest/gtest.h>
 
@@ -26,13 +25,6 @@ protected:
         Road(PawnX, PawnY, 2, 1);
         state.Running = true;
         state.Current = 0;
-        SoundEffects = 1;
-        AutoMove = 1;
-    }
-    ~RulesFixture() override
-    {
-        SoundEffects = 1;
-        AutoMove = 1;
     }
 
     void Road(int x, int y, int direction, int street)

@@ -52,9 +52,10 @@ protected:
     SavedGameTest() : host(state), rules(state, board, random, host)
     {
         board = SmallBoardA();
-        PlayerInGame = {1, 1, 0, 1, 0, 0};
-        PlayerHuman = {0, 0, 0, 0, 0, 0};
-        rules.StartGame();
+        setup.InGame = {true, true, false, true, false, false};
+        setup.Human = {};
+        setup.Names = {"Ann", "Zoë Ångström", "", "Bea"};
+        rules.StartGame(setup);
         // Properties, a mortgage and a held player, so that every field has something to check.
         Give(0, 2, 2, 0);
         Give(0, 4, 2, 5);
@@ -69,11 +70,6 @@ protected:
         state.Day = 6;
         state.Throws = 77;
         random.Seed(99);
-    }
-    ~SavedGameTest() override
-    {
-        PlayerInGame = {1, 1, 1, 0, 0, 0};
-        PlayerHuman = {1, 0, 0, 0, 0, 0};
     }
     void Give(int slot, int x, int y, int days)
     {
@@ -98,6 +94,7 @@ protected:
         return result.Ok ? std::string("accepted") : result.Reason;
     }
 
+    GameSetup setup;
     Board board;
     GameState state;
     Random random;
@@ -135,9 +132,9 @@ TEST_F(SavedGameTest, ImageRoundTripRestoresTheWholeGame)
 
 TEST_F(SavedGameTest, LoadedGameContinuesExactlyAsTheOriginal)
 {
-    PlayerHuman = {1, 0, 0, 0, 0, 0};
+    setup.Human[0] = true;
     board = SmallBoardA();
-    rules.StartGame();
+    rules.StartGame(setup);
     host.Answers = std::deque<bool>(1000, true);
     for (int i = 0; i < 120 && state.Running; ++i) {
         rules.PlayThrow();
@@ -231,7 +228,7 @@ TEST_F(SavedGameTest, FailedLoadChangesNothing)
     {
         ScriptHost otherHost(other);
         Rules otherRules(other, otherBoard, otherRandom, otherHost);
-        otherRules.StartGame();
+        otherRules.StartGame(setup);
     }
     Bytes image = SavedGameImage(other, otherBoard, otherRandom);
     image.back() ^= 1;

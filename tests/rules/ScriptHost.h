@@ -74,6 +74,7 @@ public:
         Calls.push_back(RulesText::Concat("salary ", slot, " ", amount));
     }
     void DayBegun() override { Calls.push_back(RulesText::Concat("day ", state.Week, " ", state.Day)); }
+    void TurnBegun(std::int32_t slot) override { Calls.push_back(RulesText::Concat("turn ", slot)); }
 
     // The calls that start with prefix.
     std::vector<std::string> CallsStarting(const std::string& prefix) const

@@ -319,7 +319,7 @@ TEST_F(SettleTest, JailVisitHoldsOneTurnAndComputersHearIt)
     EXPECT_EQ(host.Calls.front(), "sound prison wait");
     EXPECT_EQ(host.News.back().Code, NewsCode::Jail);
 
-    SoundEffects = 0;
+    rules.SetOptions(RulesOptions{.SoundEffects = false});
     host.Calls.clear();
     p.State = 1;
     Settle(0);

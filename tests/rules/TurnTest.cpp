@@ -1,35 +1,25 @@
 // Tests of the turn cycle: a new game, the throw and the walk, passing the turn, the end of a day
 // with pay day, releases and seizures.
 #include "rules/RulesFixture.h"
-#include "texts/Texts.h"
 
 #include <gtest/gtest.h>
 
 namespace {
 
-class TurnTest : public RulesFixture
-{
-protected:
-    ~TurnTest() override
-    {
-        PlayerInGame = {1, 1, 1, 0, 0, 0};
-        PlayerHuman = {1, 0, 0, 0, 0, 0};
-        InitialCash = 100000;
-        ResetTexts();
-    }
-};
+using TurnTest = RulesFixture;
 
 TEST_F(TurnTest, StartGameFillsThePlayersAndSkipsAbsentSlots)
 {
     board.StartX = PawnX;
     board.StartY = PawnY;
     board.At(7, 4).Pawns = 0x3F; // left over in a board file
-    PlayerInGame = {1, 0, 1, 0, 0, 0};
-    PlayerHuman = {0, 0, 5, 0, 0, 0};
-    InitialCash = 4321;
-    SetPlayerName(0, "A name longer than fifteen");
+    GameSetup setup;
+    setup.InGame = {true, false, true, false, false, false};
+    setup.Human = {false, false, true, false, false, false};
+    setup.InitialCash = 4321;
+    setup.Names = {"A name longer than fifteen", "Bo", "Chloë Ångström-Müller"};
     state.Players[1].Cash = 99; // from an earlier game
-    rules.StartGame();
+    rules.StartGame(setup);
 
     EXPECT_TRUE(state.Running);
     EXPECT_EQ(state.Week, 1);
@@ -37,7 +27,7 @@ TEST_F(TurnTest, StartGameFillsThePlayersAndSkipsAbsentSlots)
     EXPECT_EQ(state.Current, 0);
     EXPECT_EQ(state.TakingPart, 0b101);
     EXPECT_EQ(state.Players[0].NameText(), "A name longer t");
-    EXPECT_EQ(state.Players[2].NameText(), "Player 3");
+    EXPECT_EQ(state.Players[2].NameText(), "Chloë Ångstr"); // 15 bytes would split the "ö"
     EXPECT_EQ(state.Players[1].State, 0);
     EXPECT_EQ(state.Players[2].Human, 1);
     EXPECT_EQ(state.Players[0].Human, 0);
@@ -48,8 +38,10 @@ TEST_F(TurnTest, StartGameFillsThePlayersAndSkipsAbsentSlots)
     }
     EXPECT_EQ(At(PawnX, PawnY).Pawns, 0b101);
     EXPECT_EQ(At(7, 4).Pawns, 0);
+    EXPECT_EQ(state.Players[1].NameText(), "Bo"); // named though not taking part
     ASSERT_FALSE(host.News.empty());
     EXPECT_EQ(host.News.front().Code, NewsCode::Ready);
+    EXPECT_EQ(host.CallsStarting("turn"), (std::vector<std::string>{"turn 0"}));
 
     rules.PassTurn();
     EXPECT_EQ(state.Current, 2);
@@ -145,17 +137,20 @@ TEST_F(TurnTest, NobodyLeftEndsTheGameInsteadOfLooping)
     EXPECT_TRUE(host.CallsStarting("day").empty());
 }
 
-TEST_F(TurnTest, PassingTheTurnCentresTheViewWhenAutoMoveIsOn)
+TEST_F(TurnTest, PassingTheTurnTellsTheHostAndLeavesTheViewAlone)
 {
     Join(0, 0);
-    Join(1, 0, false, 6, 4);
+    Join(1, 0, false, 6, 4).State = 2;
+    Join(2, 0, false, 7, 4);
+    board.CenterX = 1;
+    board.CenterY = 1;
     state.Current = 0;
     rules.PassTurn();
-    EXPECT_EQ(board.CenterX, 6);
-    EXPECT_EQ(board.CenterY, 4);
-    AutoMove = 0;
     rules.PassTurn();
-    EXPECT_EQ(board.CenterX, 6);
+    // Slot 1 is held: the turn goes from 0 to 2 and, past the day's end, to 0 again.
+    EXPECT_EQ(host.CallsStarting("turn"), (std::vector<std::string>{"turn 2", "turn 0"}));
+    EXPECT_EQ(board.CenterX, 1);
+    EXPECT_EQ(board.CenterY, 1);
 }
 
 TEST_F(TurnTest, MortgagedLotIsSeizedOnTheTwentyEighthEndOfDay)

@@ -103,6 +103,11 @@ TEST_F(TextsTest, NamesAreCutToTheirSlot)
 
     SetPlayerName(2, "Bo");
     EXPECT_STREQ(PlayerName(2), "Bo");
+    // Cut between letters: byte 31 would be the second half of "Ö".
+    SetPlayerName(2, "Zoë Ångström-Müller, Åsa Öberg");
+    EXPECT_STREQ(PlayerName(2), "Zoë Ångström-Müller, Åsa ");
+    SetPlayerName(2, "Zoë Ångström-Müller");
+    EXPECT_STREQ(PlayerName(2), "Zoë Ångström-Müller");
 
     const std::string long70(70, 'x');
     SetText(TextGroup::LongMessages, LongText::Version, long70);

@@ -209,6 +209,8 @@ TEST_F(SimTest, RefusalsExitWithStatusTwo)
         {"--save-at", "3"},
         {"--load", "x.sav", "--board", DefaultBoard},
         {"--games", "2", "--load", "x.sav"},
+        {"--jobs", "0"},
+        {"--jobs", "257"},
     };
     for (const auto& args : usage) {
         const ToolRun r = Sim(args);
@@ -240,6 +242,52 @@ TEST_F(SimTest, RefusalsExitWithStatusTwo)
     EXPECT_NE(unsaved.Err.find("cannot save"), std::string::npos) << unsaved.Err;
 }
 
+TEST_F(SimTest, GamesSpreadOverThreadsGiveTheSameOutput)
+{
+    const std::vector<std::string> traced = {"--board",   DataDir + "/small-b.brd",
+                                             "--players", "111111",
+                                             "--cash",    "30000",
+                                             "--seed",    "7",
+                                             "--games",   "12",
+                                             "--trace",   "--check"};
+    auto withJobs = [](std::vector<std::string> args, const char* jobs) {
+        args.insert(args.end(), {"--jobs", jobs});
+        return args;
+    };
+    const ToolRun one = Sim(withJobs(traced, "1"));
+    ASSERT_EQ(one.Status, 0) << one.Err;
+    std::vector<std::string> games;
+    for (const std::string& line : Lines(one.Out)) {
+        if (line.rfind("game ", 0) == 0) {
+            games.push_back(line);
+        }
+    }
+    ASSERT_EQ(games.size(), 12u);
+    EXPECT_EQ(games.front(), "game 7");
+    EXPECT_EQ(games.back(), "game 18");
+    for (const char* jobs : {"2", "3"}) {
+        const ToolRun many = Sim(withJobs(traced, jobs));
+        EXPECT_EQ(many.Status, 0) << many.Err;
+        EXPECT_TRUE(many.Out == one.Out) << "--jobs " << jobs << " changes the trace";
+    }
+
+    // The summary, all but the time taken.
+    auto summary = [&](const char* jobs) {
+        const ToolRun r = Sim({"--board", DefaultBoard, "--games", "60", "--seed", "40", "--jobs", jobs});
+        EXPECT_EQ(r.Status, 0) << r.Err;
+        std::vector<std::string> lines = Lines(r.Out);
+        EXPECT_FALSE(lines.empty());
+        if (!lines.empty()) {
+            EXPECT_EQ(lines.back().rfind("time ", 0), 0u);
+            lines.pop_back();
+        }
+        return lines;
+    };
+    const std::vector<std::string> single = summary("1");
+    ASSERT_GE(single.size(), 6u);
+    EXPECT_EQ(single, summary("2"));
+}
+
 TEST_F(SimTest, BrokenInvariantStopsWithStatusThree)
 {
     // A lot the board file gives to slot 0 is on nobody's list.
@@ -258,6 +306,19 @@ TEST_F(SimTest, BrokenInvariantStopsWithStatusThree)
     EXPECT_NE(r.Err.find("is not on his list"), std::string::npos) << r.Err;
     // Without --check the same game plays to its end.
     EXPECT_EQ(Sim({"--board", Scratch.File("owned.brd"), "--max-turns", "50"}).Status, 0);
+
+    // A batch stops after the trace of its first broken game, however many threads play it.
+    const std::vector<std::string> batch = {
+        "--board", Scratch.File("owned.brd"), "--check", "--trace", "--games", "6"};
+    const ToolRun alone = Sim(batch);
+    EXPECT_EQ(alone.Status, 3);
+    EXPECT_EQ(Lines(alone.Out), std::vector<std::string>{"game 1"});
+    std::vector<std::string> spread = batch;
+    spread.insert(spread.end(), {"--jobs", "2"});
+    const ToolRun threaded = Sim(spread);
+    EXPECT_EQ(threaded.Status, 3);
+    EXPECT_EQ(threaded.Out, alone.Out);
+    EXPECT_EQ(threaded.Err, alone.Err);
 }
 
 } // namespace

@@ -6,16 +6,19 @@
 #include "rules/RulesCheck.h"
 #include "rules/RulesText.h"
 #include "rules/SavedGame.h"
-#include "texts/Options.h"
+#include "texts/Texts.h"
 
 #include <algorithm>
 #include <charconv>
 #include <chrono>
+#include <condition_variable>
 #include <limits>
+#include <mutex>
+#include <thread>
 
 const char* const SimUsage =
     "usage: tarnhollow-sim [--board FILE] [--players MASK] [--seed N] [--cash N] [--max-turns N]\n"
-    "                      [--games N] [--trace] [--check] [--save-at N FILE] [--load FILE]\n";
+    "                      [--games N] [--jobs N] [--trace] [--check] [--save-at N FILE] [--load FILE]\n";
 
 namespace {
 
@@ -166,6 +169,9 @@ private:
     std::int32_t selectedY = -1;
 };
 
+// The most threads --jobs may ask for.
+constexpr std::int32_t MaxJobs = 256;
+
 template <class Number> bool ParseNumber(const std::string& text, Number& value)
 {
     const char* end = text.data() + text.size();
@@ -242,6 +248,14 @@ std::optional<SimOptions> ParseSimOptions(const std::vector<std::string>& args, 
             if (!number(options.Games, 1)) {
                 return std::nullopt;
             }
+        } else if (arg == "--jobs") {
+            if (!number(options.Jobs, 1)) {
+                return std::nullopt;
+            }
+            if (options.Jobs > MaxJobs) {
+                error = Concat("--jobs needs a whole number from 1 to ", MaxJobs, ", not ", options.Jobs);
+                return std::nullopt;
+            }
         } else if (arg == "--trace") {
             options.Trace = true;
         } else if (arg == "--check") {
@@ -278,15 +292,27 @@ std::optional<SimOptions> ParseSimOptions(const std::vector<std::string>& args, 
     return options;
 }
 
-SimStatus PlayGame(const SimOptions& options, const Board& original, std::uint32_t seed, std::string* trace,
-                   SimTotals& totals, GameOutcome& outcome)
+GameSetup SimGameSetup(const SimOptions& options)
+{
+    GameSetup setup;
+    for (std::int32_t i = 0; i < PlayerSlots; ++i) {
+        const auto slot = static_cast<std::size_t>(i);
+        setup.InGame[slot] = options.Players[slot] == '1';
+        setup.Human[slot] = false;
+        setup.Names[slot] = PlayerName(i);
+    }
+    setup.InitialCash = options.Cash;
+    return setup;
+}
+
+SimStatus PlayGame(const SimOptions& options, const GameSetup& setup, const Board& original,
+                   std::uint32_t seed, std::string* trace, SimTotals& totals, GameOutcome& outcome)
 {
     Board board = original;
     GameState state;
     Random random(seed);
     SimHost host(state, board, trace, options.Check, totals);
-    Rules rules(state, board, random, host);
-    SoundEffects = 0;
+    Rules rules(state, board, random, host, RulesOptions{.SoundEffects = false});
 
     host.Line(Concat("game ", seed));
     try {
@@ -299,13 +325,7 @@ SimStatus PlayGame(const SimOptions& options, const Board& original, std::uint32
                 player.Human = 0;
             }
         } else {
-            for (std::int32_t i = 0; i < PlayerSlots; ++i) {
-                PlayerInGame[static_cast<std::size_t>(i)] =
-                    options.Players[static_cast<std::size_t>(i)] == '1' ? 1 : 0;
-                PlayerHuman[static_cast<std::size_t>(i)] = 0;
-            }
-            InitialCash = options.Cash;
-            rules.StartGame();
+            rules.StartGame(setup);
         }
         host.Verify();
         while (state.Running && state.Throws < options.MaxTurns) {
@@ -399,6 +419,108 @@ std::string FormatSummary(const SimTotals& totals)
     return out;
 }
 
+namespace {
+
+// One game of a batch as a thread leaves it for the writer.
+struct BatchGame
+{
+    std::string Trace;
+    SimTotals Totals;
+    SimStatus Status;
+    bool Done = false;
+};
+
+void AddTotals(SimTotals& into, const SimTotals& game)
+{
+    into.ThrowsPerGame.insert(into.ThrowsPerGame.end(), game.ThrowsPerGame.begin(), game.ThrowsPerGame.end());
+    into.TurnLimitGames += game.TurnLimitGames;
+    for (std::size_t i = 0; i < into.Wins.size(); ++i) {
+        into.Wins[i] += game.Wins[i];
+    }
+    into.NoWinner += game.NoWinner;
+    for (const auto& [cell, rent] : game.RentByLot) {
+        into.RentByLot[cell] += rent;
+    }
+}
+
+// Plays the games of the batch on threads and hands each to take in game order on the calling
+// thread; take returns false to stop the batch.
+template <class Take>
+void PlayBatch(const SimOptions& options, const GameSetup& setup, const Board& board, Take take)
+{
+    const std::int32_t games = options.Games;
+    const std::int32_t threads = std::min(options.Jobs, games);
+    auto play = [&](std::int32_t k, BatchGame& game) {
+        game.Trace.clear();
+        game.Totals = SimTotals{};
+        GameOutcome outcome;
+        game.Status = PlayGame(options, setup, board, options.Seed + static_cast<std::uint32_t>(k),
+                               options.Trace ? &game.Trace : nullptr, game.Totals, outcome);
+    };
+    if (threads <= 1) {
+        BatchGame game;
+        for (std::int32_t k = 0; k < games; ++k) {
+            play(k, game);
+            if (!take(game)) {
+                return;
+            }
+        }
+        return;
+    }
+
+    // Games run ahead of the writer by at most this many, so that a long traced batch does not
+    // pile up in memory; game k uses slot k % window.
+    const std::int32_t window = threads * 4;
+    std::vector<BatchGame> slots(static_cast<std::size_t>(window));
+    std::mutex mutex;
+    std::condition_variable changed;
+    std::int32_t next = 0;
+    std::int32_t written = 0;
+    bool stop = false;
+    auto slot = [&](std::int32_t k) -> BatchGame& { return slots[static_cast<std::size_t>(k % window)]; };
+    auto worker = [&] {
+        std::unique_lock lock(mutex);
+        for (;;) {
+            changed.wait(lock, [&] { return stop || next >= games || next < written + window; });
+            if (stop || next >= games) {
+                return;
+            }
+            const std::int32_t k = next++;
+            lock.unlock();
+            play(k, slot(k));
+            lock.lock();
+            slot(k).Done = true;
+            changed.notify_all();
+        }
+    };
+    std::vector<std::thread> pool;
+    pool.reserve(static_cast<std::size_t>(threads));
+    for (std::int32_t t = 0; t < threads; ++t) {
+        pool.emplace_back(worker);
+    }
+    for (std::int32_t k = 0; k < games; ++k) {
+        BatchGame& game = slot(k);
+        {
+            std::unique_lock lock(mutex);
+            changed.wait(lock, [&] { return game.Done; });
+        }
+        const bool more = take(game);
+        std::lock_guard lock(mutex);
+        game.Done = false;
+        ++written;
+        stop = !more;
+        changed.notify_all();
+        if (stop) {
+            break;
+        }
+    }
+    for (std::thread& thread : pool) {
+        thread.join();
+    }
+}
+
+} // namespace
+
 SimStatus RunSimulator(const SimOptions& options, std::FILE* out)
 {
     Board board;
@@ -406,19 +528,21 @@ SimStatus RunSimulator(const SimOptions& options, std::FILE* out)
         return SimStatus{2, Concat("cannot read the board ", options.BoardFile, " nor the default board of ",
                                    Board::DefaultArchive)};
     }
+    const GameSetup setup = SimGameSetup(options);
     SimTotals totals;
-    std::string trace;
+    SimStatus failed;
     const auto started = std::chrono::steady_clock::now();
-    for (std::int32_t k = 0; k < options.Games; ++k) {
-        const std::uint32_t seed = options.Seed + static_cast<std::uint32_t>(k);
-        GameOutcome outcome;
-        trace.clear();
-        const SimStatus status =
-            PlayGame(options, board, seed, options.Trace ? &trace : nullptr, totals, outcome);
-        std::fwrite(trace.data(), 1, trace.size(), out);
-        if (status.ExitCode != 0) {
-            return status;
+    PlayBatch(options, setup, board, [&](const BatchGame& game) {
+        std::fwrite(game.Trace.data(), 1, game.Trace.size(), out);
+        if (game.Status.ExitCode != 0) {
+            failed = game.Status;
+            return false;
         }
+        AddTotals(totals, game.Totals);
+        return true;
+    });
+    if (failed.ExitCode != 0) {
+        return failed;
     }
     if (!options.Trace) {
         const double seconds =

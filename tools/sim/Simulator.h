@@ -3,6 +3,7 @@
 #pragma once
 
 #include "board/Board.h"
+#include "rules/GameSetup.h"
 #include "rules/GameState.h"
 
 #include <array>
@@ -22,6 +23,7 @@ struct SimOptions
     std::int32_t Cash = 100000;
     std::int32_t MaxTurns = 20000;
     std::int32_t Games = 1;
+    std::int32_t Jobs = 1; // threads the games of a batch are spread over
     bool Trace = false;
     bool Check = false;
     std::int32_t SaveAt = -1; // throw after which the game is saved to SaveFile
@@ -86,13 +88,20 @@ struct SimStatus
 // A payment's line comes after the payment is settled, after any mortgage and ruin it caused;
 // its amount is what was paid (after a ruin, what the player could raise).
 
-// Plays one game on a copy of board (or from options.LoadFile), with the seed given. Trace lines
-// are appended to trace when it is not null; totals are added to.
-SimStatus PlayGame(const SimOptions& options, const Board& board, std::uint32_t seed, std::string* trace,
-                   SimTotals& totals, GameOutcome& outcome);
+// The set-up of a new game of the command: the slots of --players, every one a computer, the
+// text table's player names and --cash.
+GameSetup SimGameSetup(const SimOptions& options);
 
-// Runs the whole command: loads the board, plays the games, writes the trace or the summary
-// (with the time taken) to out. Returns the exit status and the message for standard error.
+// Plays one game of setup on a copy of board (or from options.LoadFile), with the seed given.
+// Trace lines are appended to trace when it is not null; totals are added to. Games share
+// nothing but their read-only arguments, so several may be played at once.
+SimStatus PlayGame(const SimOptions& options, const GameSetup& setup, const Board& board, std::uint32_t seed,
+                   std::string* trace, SimTotals& totals, GameOutcome& outcome);
+
+// Runs the whole command: loads the board, plays the games (on options.Jobs threads), writes the
+// trace or the summary (with the time taken) to out. The output is the same for any number of
+// threads: traces come in game order, and a failing game stops the output after its trace.
+// Returns the exit status and the message for standard error.
 SimStatus RunSimulator(const SimOptions& options, std::FILE* out);
 
 // The summary of a batch (without timing).
