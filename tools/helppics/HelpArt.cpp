@@ -127,3 +127,10 @@ bool WriteCanvas(const Surface& canvas, const std::filesystem::path& file)
 {
     return canvas.CairoSurface() != nullptr && Write(canvas.CairoSurface(), file);
 }
+
+std::unique_ptr<Surface> CanvasPart(const Surface& canvas, const Rect& part)
+{
+    auto piece = Surface::CreateCanvas(&canvas, part.Width(), part.Height());
+    Surface::Blit(*piece, 0, 0, part, canvas);
+    return piece;
+}

@@ -39,6 +39,8 @@ struct HelpArt
 bool WriteFrame(const Surface& sheet, std::int32_t n, bool crop, const std::filesystem::path& file);
 // A canvas as it is.
 bool WriteCanvas(const Surface& canvas, const std::filesystem::path& file);
+// A copy of part of a canvas.
+std::unique_ptr<Surface> CanvasPart(const Surface& canvas, const Rect& part);
 
 // A game in progress for the scenes: the junction nearest the board's middle, three pawns near
 // it, the seven lots nearest it built up to the seven structures and owned in turn by players

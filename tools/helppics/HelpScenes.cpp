@@ -355,9 +355,7 @@ std::unique_ptr<Surface> EditorStripPicture(const HelpArt& art, const Board& boa
                 *font);
     SpeedButton(*strip, art, MakeRelRect(0.9f, 0.01f, 0.06f, 0.03f), Text(TextGroup::EditorMore, 6), *font);
 
-    auto cut = Surface::CreateCanvas(strip.get(), width, Round(height * 0.05));
-    Surface::Blit(*cut, 0, 0, Rect{0, 0, cut->Width, cut->Height}, *strip);
-    return cut;
+    return CanvasPart(*strip, Rect{0, 0, width, Round(height * 0.05)});
 }
 
 std::unique_ptr<Surface> BoardPicture(const HelpArt& art, Board& board, BoardLook look, std::int32_t centreX,

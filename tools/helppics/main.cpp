@@ -122,9 +122,20 @@ int main(int argc, char** argv)
 
     // Whole scenes.
     canvas(MainMenuPicture(art, 1280, 720), "main-menu");
-    canvas(EditorStripPicture(art, board, 1600, 900), "editor-strip");
+    // The editor's strip in two halves, each readable at its own size: files and tools, then
+    // the values, the streets and the way back.
+    const auto strip = EditorStripPicture(art, board, 1600, 900);
+    const std::int32_t split = Round(strip->Width * 0.565);
+    canvas(CanvasPart(*strip, Rect{0, 0, split, strip->Height}), "editor-strip-left");
+    canvas(CanvasPart(*strip, Rect{split, 0, strip->Width, strip->Height}), "editor-strip-right");
     const PlayScene scene = SetUpPlay(board);
-    canvas(GameScreenPicture(art, board, scene, 1600, 900), "game-screen");
+    const auto screen = GameScreenPicture(art, board, scene, 1600, 900);
+    canvas(screen, "game-screen");
+    // The panels up close, parted at the spine of the title deed.
+    const std::int32_t panelsHeight = Round(screen->Height * 0.16);
+    const std::int32_t spine = Round(screen->Width * 0.55);
+    canvas(CanvasPart(*screen, Rect{0, 0, spine, panelsHeight}), "game-panels-left");
+    canvas(CanvasPart(*screen, Rect{spine, 0, screen->Width, panelsHeight}), "game-panels-right");
     canvas(BoardPicture(art, board, BoardLook::Game, scene.CentreX, scene.CentreY, 1200, 640), "board-game");
     canvas(BoardPicture(art, board, BoardLook::Directions, scene.CentreX, scene.CentreY, 1200, 640),
            "board-directions");
