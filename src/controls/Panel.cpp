@@ -27,6 +27,16 @@ Surface* Panel::TargetSurface() const
     return Target != nullptr ? Target->get() : nullptr;
 }
 
+Surface& Panel::Scratch()
+{
+    if (Surface* shared = Host != nullptr ? Host->ScratchSurface() : nullptr;
+        shared != nullptr && !shared->IsEmpty())
+        return *shared;
+    if (OwnScratch == nullptr)
+        OwnScratch = Surface::CreateCanvas(nullptr, 192, 128);
+    return *OwnScratch;
+}
+
 void Panel::DrawBackground()
 {
     Surface* target = TargetSurface();

@@ -45,4 +45,10 @@ public:
 protected:
     // The target surface, null while the slot is empty.
     Surface* TargetSurface() const;
+    // The host's scratch canvas for composing sprite pieces, or one of the panel's own when the
+    // host has none.
+    Surface& Scratch();
+
+private:
+    std::unique_ptr<Surface> OwnScratch;
 };

@@ -116,7 +116,12 @@ void TScaleMouseCaptureControl::HandleClick()
     }
     if (ControlHost* host = HostOf(*this))
         host->SendCommand(Id);
-    // The command may have switched screens or hidden this control: hover follows the pointer.
+    // The command may have switched screens or hidden this control.
+    FollowPointer();
+}
+
+void TScaleMouseCaptureControl::FollowPointer()
+{
     if (Application* app = App()) {
         const Point p = ScreenToClient(app->PointerPos());
         HandleMouseMove(0, p.X, p.Y);
