@@ -3,6 +3,7 @@
 #include "board/BoardText.h"
 #include "support/SmallBoards.h"
 #include "support/TempDir.h"
+#include "support/TextLines.h"
 #include "support/ToolRun.h"
 
 #include <cstdlib>
@@ -25,16 +26,6 @@ std::string ReadText(const std::string& path)
 {
     const auto bytes = TempDir::Read(path);
     return std::string(bytes.begin(), bytes.end());
-}
-
-std::vector<std::string> Lines(const std::string& text)
-{
-    std::vector<std::string> lines;
-    std::istringstream in(text);
-    for (std::string line; std::getline(in, line);) {
-        lines.push_back(line);
-    }
-    return lines;
 }
 
 class SimTest : public ::testing::Test
