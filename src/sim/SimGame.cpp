@@ -16,13 +16,18 @@ struct InvariantBroken
     std::string What;
 };
 
-// The simulator's host: nothing is shown or played; events become trace lines and rent totals.
+// The simulator's host: nothing is shown or played; events become trace lines and rent totals;
+// the humans' questions and mortgage choices are answered from the answers' generator.
 class SimHost : public QuietRulesHost
 {
 public:
-    SimHost(const GameState& state, const Board& board, std::string* trace, bool check, SimGameResult& result)
-        : state(state), board(board), trace(trace), check(check), result(result)
+    SimHost(const GameState& state, const Board& board, std::string* trace, bool check, SimGameResult& result,
+            const SimGameOptions& options)
+        : state(state), board(board), trace(trace), check(check), result(result), answers(options.Answers)
     {
+        for (std::int32_t i = 0; i < options.AnswersDrawn; ++i) {
+            answers.Next();
+        }
     }
 
     void Line(const std::string& line)
@@ -71,6 +76,33 @@ public:
         }
         // The event is settled after its dialog (the seizure changes the lot then): the next event
         // or the end of the turn checks it.
+    }
+    bool AskDecision(std::int32_t code) override
+    {
+        const bool yes = answers.Next() % 2 == 0;
+        if (trace != nullptr) {
+            Line(Concat("ask ", state.Current, " ", code, " ", yes ? 1 : 0));
+        }
+        return yes;
+    }
+    void ChooseMortgage(std::int32_t, std::int32_t& x, std::int32_t& y) override
+    {
+        const Player& p = state.CurrentPlayer();
+        std::array<PropertyEntry, MaxProperties> free{};
+        std::int32_t count = 0;
+        for (std::int32_t i = 0; i < p.PropertyCount; ++i) {
+            const PropertyEntry& entry = p.Properties[static_cast<std::size_t>(i)];
+            if (const Cell* cell = board.Find(entry.X, entry.Y); cell == nullptr || cell->Street == 0) {
+                free[static_cast<std::size_t>(count++)] = entry;
+            }
+        }
+        x = y = -1;
+        // The rules ask only while one is left; with none there is nothing to choose.
+        if (count > 0) {
+            const PropertyEntry& chosen = free[static_cast<std::size_t>(answers.Below(count))];
+            x = chosen.X;
+            y = chosen.Y;
+        }
     }
     void SelectCell(std::int32_t x, std::int32_t y) override
     {
@@ -150,6 +182,7 @@ private:
     std::string* trace;
     bool check;
     SimGameResult& result;
+    Random answers;
     std::int32_t selectedX = -1;
     std::int32_t selectedY = -1;
 };
@@ -163,7 +196,7 @@ SimStatus PlayToTheEnd(GameState& state, Board& board, Random& random, const Gam
     SimGameResult unused;
     SimGameResult& result = resultOut != nullptr ? *resultOut : unused;
     result = SimGameResult{};
-    SimHost host(state, board, trace, options.Check, result);
+    SimHost host(state, board, trace, options.Check, result, options);
     Rules rules(state, board, random, host, RulesOptions{.SoundEffects = false});
 
     host.Line(Concat("game ", seed));

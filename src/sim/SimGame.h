@@ -1,5 +1,5 @@
-// One game of the simulator at full speed, with no window and no sound: computer players, an
-// event trace, invariant checks, saving mid-game, and what the game came to.
+// One game of the simulator at full speed, with no window and no sound: computer players and
+// scripted humans, an event trace, invariant checks, saving mid-game, and what the game came to.
 #pragma once
 
 #include "board/Board.h"
@@ -36,6 +36,14 @@ struct SimGameOptions
     bool Check = false;             // verify the rules' invariants after every event
     std::int32_t SaveAt = -1;       // after this throw has been settled and the turn passed, save
     std::filesystem::path SaveFile; // ... to this file, and play on
+    // The scripted humans (the slots the set-up or the saved game marks human) answer from a
+    // generator of the game's own kind seeded with Answers, independent of the game's: one draw
+    // for each question (Yes when it is even) and one for each property to mortgage (the entry
+    // draw modulo the number of his properties not mortgaged, in the order of his list). They
+    // never pay off a mortgage. AnswersDrawn draws are made first, so that a saved game goes on
+    // with the answers it would have had.
+    std::uint32_t Answers = 1;
+    std::int32_t AnswersDrawn = 0;
     // Read between throws; when set, the game stops with SimExit::Cancelled.
     const std::atomic<bool>* Cancel = nullptr;
 };
@@ -63,6 +71,8 @@ struct SimGameInProgress
 //   game SEED
 //   turn N P D          throw number N (from 1) by slot P, die value D
 //   stop P X Y          where the walk ended
+//   ask P CODE A        the human P answered question CODE (0 buy, 1 build, 2 job, 3 school):
+//                       A = 1 Yes, 0 No; before the lines the answer causes
 //   rent P O AMOUNT     P paid AMOUNT to O
 //   buy P X Y PRICE
 //   build P X Y S PRICE structure S (1 to 6)
@@ -83,7 +93,9 @@ struct SimGameInProgress
 //   end N               the game is over after N throws (winner or turn limit)
 //   cash P C            final cash of every slot that took part, in slot order
 // A payment's line comes after the payment is settled, after any mortgage and ruin it caused;
-// its amount is what was paid (after a ruin, what the player could raise).
+// its amount is what was paid (after a ruin, what the player could raise). A human's choice of
+// the property to mortgage shows as the mortgage line it causes; games without humans have no
+// ask lines.
 
 // Plays a new game of setup on a copy of board; the game's generator is seeded with seed. The
 // trace is appended to trace and the outcome written to result, each when not null. Games share

@@ -10,8 +10,9 @@
 #include <chrono>
 
 const char* const SimUsage =
-    "usage: tarnhollow-sim [--board FILE] [--players MASK] [--seed N] [--cash N] [--max-turns N]\n"
-    "                      [--games N] [--jobs N] [--trace] [--check] [--save-at N FILE] [--load FILE]\n";
+    "usage: tarnhollow-sim [--board FILE] [--players MASK] [--humans MASK] [--answers N]\n"
+    "                      [--answers-drawn N] [--seed N] [--cash N] [--max-turns N] [--games N]\n"
+    "                      [--jobs N] [--trace] [--check] [--save-at N FILE] [--load FILE]\n";
 
 namespace {
 
@@ -55,6 +56,30 @@ std::optional<SimCommand> ParseSimCommand(const std::vector<std::string>& args, 
             }
             return true;
         };
+        auto mask = [&](std::string& out) {
+            const std::string* text = value("a mask of six 0s and 1s");
+            if (text == nullptr) {
+                return false;
+            }
+            if (text->size() != PlayerSlots ||
+                !std::all_of(text->begin(), text->end(), [](char c) { return c == '0' || c == '1'; })) {
+                error = Concat(arg, " needs six characters 0 or 1, not \"", *text, "\"");
+                return false;
+            }
+            out = *text;
+            return true;
+        };
+        auto seed = [&](std::uint32_t& out) {
+            const std::string* text = value("a number");
+            if (text == nullptr) {
+                return false;
+            }
+            if (!ParseNumber(*text, out)) {
+                error = Concat(arg, " needs a whole number from 0 to 4294967295, not \"", *text, "\"");
+                return false;
+            }
+            return true;
+        };
         if (arg == "--board") {
             const std::string* text = value("a board file");
             if (text == nullptr) {
@@ -63,24 +88,24 @@ std::optional<SimCommand> ParseSimCommand(const std::vector<std::string>& args, 
             options.BoardFile = *text;
             boardGiven = true;
         } else if (arg == "--players") {
-            const std::string* text = value("a mask of six 0s and 1s");
-            if (text == nullptr) {
+            if (!mask(options.Players)) {
                 return std::nullopt;
             }
-            if (text->size() != PlayerSlots ||
-                !std::all_of(text->begin(), text->end(), [](char c) { return c == '0' || c == '1'; })) {
-                error = Concat("--players needs six characters 0 or 1, not \"", *text, "\"");
-                return std::nullopt;
-            }
-            options.Players = *text;
             playersGiven = true;
-        } else if (arg == "--seed") {
-            const std::string* text = value("a number");
-            if (text == nullptr) {
+        } else if (arg == "--humans") {
+            if (!mask(options.Humans)) {
                 return std::nullopt;
             }
-            if (!ParseNumber(*text, options.Seed)) {
-                error = Concat("--seed needs a whole number from 0 to 4294967295, not \"", *text, "\"");
+        } else if (arg == "--seed") {
+            if (!seed(options.Seed)) {
+                return std::nullopt;
+            }
+        } else if (arg == "--answers") {
+            if (!seed(options.Answers)) {
+                return std::nullopt;
+            }
+        } else if (arg == "--answers-drawn") {
+            if (!number(options.AnswersDrawn, 0)) {
                 return std::nullopt;
             }
         } else if (arg == "--cash") {
@@ -146,7 +171,7 @@ GameSetup SimGameSetup(const SimCommand& options)
     for (std::int32_t i = 0; i < PlayerSlots; ++i) {
         const auto slot = static_cast<std::size_t>(i);
         setup.InGame[slot] = options.Players[slot] == '1';
-        setup.Human[slot] = false;
+        setup.Human[slot] = setup.InGame[slot] && options.Humans[slot] == '1';
         setup.Names[slot] = PlayerName(i);
     }
     setup.InitialCash = options.Cash;
@@ -188,6 +213,8 @@ SimStatus RunSimCommand(const SimCommand& command, std::FILE* out)
     options.Check = command.Check;
     options.SaveAt = command.SaveAt;
     options.SaveFile = command.SaveFile;
+    options.Answers = command.Answers;
+    options.AnswersDrawn = command.AnswersDrawn;
     auto write = [out](const std::string& text) { std::fwrite(text.data(), 1, text.size(), out); };
 
     const auto started = std::chrono::steady_clock::now();
@@ -199,8 +226,11 @@ SimStatus RunSimCommand(const SimCommand& command, std::FILE* out)
             return SimStatus{SimExit::BadInput,
                              Concat("cannot load ", command.LoadFile, ": ", loaded.Reason)};
         }
-        for (Player& player : game.State.Players) {
-            player.Human = 0;
+        // The file's human players become computers unless --humans keeps them human.
+        for (std::int32_t i = 0; i < PlayerSlots; ++i) {
+            const bool tookPart = (game.State.TakingPart & (1u << i)) != 0;
+            game.State.Players[static_cast<std::size_t>(i)].Human =
+                tookPart && command.Humans[static_cast<std::size_t>(i)] == '1' ? 1 : 0;
         }
         std::string trace;
         SimGameResult result;

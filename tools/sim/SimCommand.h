@@ -15,6 +15,9 @@ struct SimCommand
 {
     std::string BoardFile = "Board1.brd";
     std::string Players = "111000";
+    std::string Humans = "000000"; // of the slots taking part, those that are scripted humans
+    std::uint32_t Answers = 1;     // seed of the humans' answers
+    std::int32_t AnswersDrawn = 0; // answers drawn before the game goes on (after --load)
     std::uint32_t Seed = 1;
     std::int32_t Cash = 100000;
     std::int32_t MaxTurns = 20000;
@@ -32,8 +35,8 @@ struct SimCommand
 std::optional<SimCommand> ParseSimCommand(const std::vector<std::string>& args, std::string& error);
 extern const char* const SimUsage;
 
-// The set-up of a new game of the command: the slots of --players, every one a computer, the
-// text table's player names and --cash.
+// The set-up of a new game of the command: the slots of --players, those of --humans human and
+// the others computers, the text table's player names and --cash.
 GameSetup SimGameSetup(const SimCommand& command);
 
 // Runs the whole command: loads the board, plays the games (on command.Jobs threads), writes the
