@@ -18,7 +18,7 @@
 // How a game or a batch ended; the codes are tarnhollow-sim's exit status.
 namespace SimExit {
 constexpr int Ok = 0;
-constexpr int BadInput = 2;  // a saved game that cannot be written (or, to the command, read)
+constexpr int BadInput = 2;  // a save that failed; to the command also bad usage and unreadable files
 constexpr int Broken = 3;    // an invariant broken under Check
 constexpr int Cancelled = 4; // stopped by the cancel flag
 } // namespace SimExit
