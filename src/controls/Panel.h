@@ -37,6 +37,9 @@ public:
     void SetArea(const RelRect& area);
     // The whole background stretched (smooth) onto PixelArea of the target.
     void DrawBackground();
+    // The background stretched to the size of PixelArea, made once for each picture and size and
+    // then only copied; null without a background.
+    const Surface* ScaledBackground();
     // Paint, then the host shows PixelArea (the main window through the current screen).
     void Refresh();
     // Draws the panel into Target; the base draws the background.
@@ -51,4 +54,8 @@ protected:
 
 private:
     std::unique_ptr<Surface> OwnScratch;
+    std::unique_ptr<Surface> Scaled;
+    // What Scaled was made from: the picture and its size.
+    const Surface* ScaledFrom = nullptr;
+    Rect ScaledSource;
 };

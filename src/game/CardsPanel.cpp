@@ -162,13 +162,10 @@ void CardsPanel::DrawCard(Surface& surface, std::int32_t index, float top, float
     const RelRect card{left, top, left + width, top + height};
     const Surface* open = Images.BCardOpen.get();
 
-    // The card's paper.
-    const Rect paper{Round(left * ScreenSize.Width), Round(top * ScreenSize.Height),
-                     Round(left * ScreenSize.Width) + PixelArea.Width(),
-                     Round(top * ScreenSize.Height) + PixelArea.Height()};
-    if (Background != nullptr && !Background->IsEmpty())
-        Surface::StretchBlit(surface, paper, *Background, true,
-                             Rect{0, 0, Background->Width, Background->Height});
+    // The card's paper, the background at the panel's size.
+    if (const Surface* scaled = ScaledBackground())
+        Surface::Blit(surface, Round(left * ScreenSize.Width), Round(top * ScreenSize.Height),
+                      Rect{0, 0, scaled->Width, scaled->Height}, *scaled);
 
     surface.DrawTextAt(Text(TextGroup::TitleDeed, TitleDeedText::TitleDeed) + std::to_string(index + 1),
                        &Bold, left + 0.075f, top + 0.005f, AlignCentre);
@@ -212,8 +209,9 @@ void CardsPanel::DrawCard(Surface& surface, std::int32_t index, float top, float
                            Red.get(), left + 0.18f, top + 0.13f, AlignLeft, 0.125f);
     }
 
-    // On a page the buttons are part of the picture, so that they turn with it.
-    if (&surface == TargetSurface())
+    // On a page that turns the buttons are part of the picture, so that they turn with it; the
+    // page the panel shows still has the buttons themselves over it.
+    if (&surface == TargetSurface() || (&surface == PageA.get() && !Turning))
         return;
     const RelRect page{0, 0, width, height};
     const auto picture = [&](const SurfaceSlot& skin, const RelRect& where) {
@@ -235,6 +233,7 @@ void CardsPanel::BeginSlide(std::int32_t direction)
     MakePages();
     Background = Images.BCardOpen.get();
     const std::int32_t index = State.CurrentPlayer().CardIndex;
+    Turning = true;
     if (direction >= 0) {
         DrawCard(*PageA, index, 0, 0);
         DrawCard(*PageB, index + 1, 0, 0);
@@ -242,6 +241,7 @@ void CardsPanel::BeginSlide(std::int32_t direction)
         DrawCard(*PageB, index, 0, 0);
         DrawCard(*PageA, index - 1, 0, 0);
     }
+    Turning = false;
     HideButtons();
 }
 

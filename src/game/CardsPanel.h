@@ -35,8 +35,8 @@ public:
 
     void Paint() override;
     // Title deed number index of the current player onto surface, the card's top-left corner at
-    // (left, top) in fractions of ScreenSize; nothing when there is no such card. On a page
-    // canvas the buttons' pictures are painted into the card.
+    // (left, top) in fractions of ScreenSize; nothing when there is no such card. On the pages
+    // of a page turn the buttons' pictures are painted into the card.
     void DrawCard(Surface& surface, std::int32_t index, float top, float left);
     // The current card and its neighbour (direction -1 previous, +1 next) into the pages; the
     // buttons hidden.
@@ -60,4 +60,6 @@ private:
     const ::Font& Bold;
     // The normal font in red, for the present structure and the mortgage lines.
     std::unique_ptr<::Font> Red;
+    // Set while BeginSlide draws the two pages of a page turn.
+    bool Turning = false;
 };
