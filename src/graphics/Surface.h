@@ -6,6 +6,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <span>
 #include <string>
@@ -56,6 +57,15 @@ enum Kind : std::int32_t
 } // namespace ImageLayout
 
 class Surface;
+
+// One text as DrawTextInRect drew it, for those who check layouts (tests, uishot).
+struct DrawnText
+{
+    std::string Text; // as shown: accelerator marks taken out
+    Rect Box;         // the rectangle it was drawn in
+    Rect Ink;         // where its glyphs fall, in surface pixels, before any clipping
+    std::uint32_t Format = 0;
+};
 
 // One picture of a batch: frame Frame of Image with its top-left corner at (X, Y).
 struct FrameDraw
@@ -128,6 +138,8 @@ public:
     // align): a text wider than that is narrowed to fit instead of running past it.
     void DrawTextAt(std::string_view text, const Font* font, float xFrac, float yFrac, std::int32_t align,
                     float widthFrac);
+    // Told of every text drawn (not measured) on this surface.
+    std::function<void(const DrawnText&)> TextObserver;
 
     // Fractions of this surface's own size to pixels.
     Rect ToPixels(const RelRect& r) const;
