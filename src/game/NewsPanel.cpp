@@ -11,6 +11,7 @@
 namespace {
 
 constexpr Colour BoxGrey = 0xEAEAEA;
+constexpr Colour BoxEdge = 0xC4C4C4;
 constexpr std::int32_t HeadlineSlot = 0;
 constexpr std::int32_t LastSlot = 4;
 
@@ -27,6 +28,8 @@ NewsPanel::NewsPanel(WinControl& owner, const GameState& state, const GameImages
     Init(owner);
     HeadlineFont = MakeFont("Times New Roman", 700, 17, 5);
     ItemFont = MakeFont("Times New Roman", 700, 15, 5);
+    NarrowItemFont = MakeFont("Times New Roman", 700, 15, 4.3);
+    NarrowestItemFont = MakeFont("Times New Roman", 700, 15, 3.6);
     Font = MakeFont("Times New Roman", 400, 15, 5);
     SetArea(MakeRelRect(0.72f, 0, 0.2f, 0.16f));
 }
@@ -115,15 +118,27 @@ RelRect NewsPanel::BoxPlace(std::int32_t slot) const
     return MakeRelRect(Area.Left + left, Area.Top + top, 0.096f, 0);
 }
 
-Rect NewsPanel::BoxRect(std::int32_t slot, const std::string& text)
+Rect NewsPanel::BoxRect(std::int32_t slot, const std::string& text, const ::Font** font)
 {
     if (slot < 1 || slot > LastSlot)
         return Rect{};
     const Rect place = ScreenRect(BoxPlace(slot));
+    Surface* target = TargetSurface();
+    // A sentence longer than three lines would run into the box below it: the first narrower
+    // item font that keeps it to three lines is taken, the narrowest when none does.
     Rect r = place;
-    if (Surface* target = TargetSurface())
-        target->DrawTextInRect(r, text, TextFormat::WordBreak | TextFormat::Center | TextFormat::CalcRect, 0,
-                               ItemFont.get());
+    const ::Font* chosen = ItemFont.get();
+    for (const ::Font* candidate : ItemFonts()) {
+        r = place;
+        chosen = candidate;
+        if (target != nullptr)
+            target->DrawTextInRect(r, text, TextFormat::WordBreak | TextFormat::Center | TextFormat::CalcRect,
+                                   0, candidate);
+        if (r.Height() <= 3 * ItemFont->PixelHeight())
+            break;
+    }
+    if (font != nullptr)
+        *font = chosen;
     r.Left = place.Left;
     r.Right = place.Right;
     // A box of the lower row that would reach below the panel grows upwards instead.
@@ -135,16 +150,24 @@ Rect NewsPanel::BoxRect(std::int32_t slot, const std::string& text)
     return r;
 }
 
+std::array<const ::Font*, 3> NewsPanel::ItemFonts() const
+{
+    return {ItemFont.get(), NarrowItemFont.get(), NarrowestItemFont.get()};
+}
+
 void NewsPanel::DrawNewsBox(const std::string& text, std::int32_t slot)
 {
     Surface* target = TargetSurface();
     if (target == nullptr)
         return;
-    Rect r = BoxRect(slot, text);
+    const ::Font* font = nullptr;
+    Rect r = BoxRect(slot, text, &font);
     target->FillRect(r, BoxGrey);
+    // A faint edge keeps two boxes that meet (on a 4:3 screen) apart.
+    target->FrameRect(r, BoxEdge);
     target->DrawTextInRect(
         r, text, TextFormat::WordBreak | TextFormat::Center | TextFormat::VCenter | TextFormat::NoClip, 0,
-        ItemFont.get());
+        font);
 }
 
 void NewsPanel::Paint()

@@ -21,6 +21,9 @@ public:
 
     std::unique_ptr<::Font> HeadlineFont;
     std::unique_ptr<::Font> ItemFont;
+    // The item font narrowed, for sentences too long for three lines of it.
+    std::unique_ptr<::Font> NarrowItemFont;
+    std::unique_ptr<::Font> NarrowestItemFont;
     // The slot the next sentence goes to (0 to 4).
     std::int32_t NextSlot = 0;
     // Slot 0 the headline, slots 1 to 4 the boxes; empty = not shown.
@@ -34,14 +37,15 @@ public:
     std::string Sentence(std::int32_t code, std::int32_t value, std::int32_t arg) const;
     void Paint() override;
     // The box of slot 1 to 4 in screen pixels as it is drawn for text (grown to fit the wrapped
-    // text); empty for another slot.
-    Rect BoxRect(std::int32_t slot, const std::string& text);
+    // text), and the item font the text is drawn in; empty for another slot.
+    Rect BoxRect(std::int32_t slot, const std::string& text, const ::Font** font = nullptr);
 
 private:
     void Clear();
     // Where the box of slot 1 to 4 begins: its left, top and width in fractions of ScreenSize.
     RelRect BoxPlace(std::int32_t slot) const;
     void DrawNewsBox(const std::string& text, std::int32_t slot);
+    std::array<const ::Font*, 3> ItemFonts() const;
 
     const GameState& State;
     const GameImages& Images;

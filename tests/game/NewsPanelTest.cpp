@@ -143,9 +143,9 @@ TEST_F(NewsPanelTest, ALongSentenceGrowsItsBoxWhichNeverLeavesThePanel)
     News->Post(NewsCode::Courthouse, 0, 0);
     Pump();
     const Rect shortBox = News->BoxRect(1, News->News[1]);
-    const std::int32_t x = shortBox.Left;
+    const std::int32_t x = shortBox.Left + 1;
     EXPECT_EQ(shortBox.Height(), News->ItemFont->PixelHeight());
-    EXPECT_GE(GreyRun(x, shortBox.Top, shortBox.Bottom), shortBox.Height() * 3 / 4);
+    EXPECT_GE(GreyRun(x, shortBox.Top, shortBox.Bottom), shortBox.Height() / 2);
 
     // The same box with a sentence three times as long: as wide, and grey further down.
     const std::vector<Colour> board = Capture(BelowPanel());
@@ -159,8 +159,27 @@ TEST_F(NewsPanelTest, ALongSentenceGrowsItsBoxWhichNeverLeavesThePanel)
     EXPECT_EQ(longBox.Right, shortBox.Right);
     EXPECT_EQ(longBox.Top, shortBox.Top);
     EXPECT_GE(longBox.Height(), 2 * shortBox.Height());
-    EXPECT_GE(GreyRun(x, longBox.Top, longBox.Bottom), longBox.Height() * 3 / 4);
+    EXPECT_GE(GreyRun(x, longBox.Top, longBox.Bottom), longBox.Height() / 2);
     EXPECT_EQ(GreyRun(x, longBox.Bottom, longBox.Bottom + 3), 0);
+
+    // A sentence that would take four lines is set narrower, so that it keeps clear of the box
+    // below it.
+    State.Players[0].SetName("Wilhelmina Moss");
+    State.Players[1].SetName("Bartholomew Kid");
+    News->Post(NewsCode::Throw, 2, 0);
+    News->Post(NewsCode::Treasury, 2147483647, 1);
+    News->Post(NewsCode::Rent, 2147483647, 1);
+    News->Post(NewsCode::Rent, 2147483647, 1);
+    Rect wide = ScreenRect(MakeRelRect(0, 0, 0.096f, 0));
+    Main->BackBuffer->DrawTextInRect(wide, News->News[1],
+                                     TextFormat::WordBreak | TextFormat::Center | TextFormat::CalcRect, 0,
+                                     News->ItemFont.get());
+    ASSERT_GT(wide.Height(), 3 * News->ItemFont->PixelHeight());
+    const ::Font* font = nullptr;
+    const Rect upper = News->BoxRect(1, News->News[1], &font);
+    EXPECT_NE(font, News->ItemFont.get());
+    EXPECT_LE(upper.Height(), 3 * News->ItemFont->PixelHeight());
+    EXPECT_LE(upper.Bottom, News->BoxRect(3, News->News[3]).Top);
 
     // In the lower row a sentence too long for the room left grows upwards, not onto the board.
     News->Post(NewsCode::Treasury, 2147483647, 1);
@@ -173,7 +192,7 @@ TEST_F(NewsPanelTest, ALongSentenceGrowsItsBoxWhichNeverLeavesThePanel)
     const Rect lower = News->BoxRect(3, News->News[3]);
     EXPECT_LE(lower.Bottom, News->PixelArea.Bottom);
     EXPECT_GT(lower.Height(), 3 * News->ItemFont->PixelHeight());
-    EXPECT_GE(GreyRun(lower.Left, lower.Top, lower.Bottom), lower.Height() * 3 / 4);
+    EXPECT_GE(GreyRun(lower.Left + 1, lower.Top, lower.Bottom), lower.Height() / 2);
     EXPECT_EQ(Differing(board, Capture(BelowPanel())), 0);
 }
 
