@@ -6,12 +6,10 @@
 #include "controls/SSpeedButton.h"
 #include "game/GameImages.h"
 #include "graphics/Surface.h"
-#include "platform/Application.h"
 #include "rules/GameState.h"
 #include "shell/Commands.h"
 #include "texts/Texts.h"
 
-#include <cmath>
 #include <cstdlib>
 #include <string>
 
