@@ -4,7 +4,8 @@
 set -euo pipefail
 cd "$(dirname "$0")"
 source scripts/deps.sh
-tarnhollow_install_packages
+# Xvfb: the tests that start the program on a real X display.
+tarnhollow_install_packages xvfb
 jobs=$(nproc)
 
 echo "== Release build and tests"
