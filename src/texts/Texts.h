@@ -114,6 +114,7 @@ enum : int
     LostMortgaged,
     IsRuined,
     Wins,
+    NobodyWins, // the game over without anybody left in play
 };
 }
 namespace StreetInfoText {
