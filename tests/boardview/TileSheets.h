@@ -3,8 +3,8 @@
 #pragma once
 
 #include "boardview/BoardView.h"
-#include "graphics/BitmapBytes.h"
 #include "graphics/Surface.h"
+#include "support/BitmapBytes.h"
 
 #include <cstdlib>
 #include <memory>
