@@ -110,7 +110,7 @@ TEST_F(ScaleControlsTest, AControlOnAPanelIsPlacedFromThePanelsOriginAndTakesIts
     EXPECT_NE(panel.Font, nullptr);
     panel.SetArea(MakeRelRect(0.1f, 0.5f, 0.3f, 0.2f));
     EXPECT_EQ(panel.PixelArea, ScreenRect(panel.Area));
-    auto picture = GamePicture("BButtons", 0, 0, 0, false);
+    auto picture = GamePicture(Pictures::BButtons);
     panel.Background = picture.get();
 
     ProbeGraphic control(Screen.get());
@@ -131,7 +131,7 @@ TEST_F(ScaleControlsTest, AControlOnAPanelIsPlacedFromThePanelsOriginAndTakesIts
 
 TEST_F(ScaleControlsTest, BackgroundAndTargetFollowTheDirectBaseOfTheParent)
 {
-    auto dialogSkin = GamePicture("BDialog", 0, 0, 0, false);
+    auto dialogSkin = GamePicture(Pictures::BDialog);
     SomeDialog dialog(*App);
     dialog.Background = dialogSkin.get();
     dialog.Placement = RelRect{0.3f, 0.2f, 0.7f, 0.6f};
@@ -156,7 +156,7 @@ TEST_F(ScaleControlsTest, BackgroundAndTargetFollowTheDirectBaseOfTheParent)
     EXPECT_FLOAT_EQ(spans.Right, 0.0f);
 
     // On a screen: the screen's background over the whole screen.
-    Screen->Background = GamePicture("MMBack", 0, 0, 0, false);
+    Screen->Background = GamePicture(Pictures::MMBack);
     ProbeGraphic onScreen(Screen.get());
     onScreen.Setup(nullptr, MakeRelRect(0.1f, 0.1f, 0.1f, 0.1f), 0, 0, "", nullptr);
     spans = onScreen.GetBackground();

@@ -184,7 +184,7 @@ void Arrow(cairo_t* cr, int dir)
     const double ay = dy[dir];
     const double nx = -ay;
     const double ny = ax;
-    const double pts[][2] = {{-0.27, 0.05}, {0.02, 0.05}, {0.02, 0.14}, {0.29, 0},
+    const double pts[][2] = {{-0.27, 0.05}, {0.02, 0.05},  {0.02, 0.14},  {0.29, 0},
                              {0.02, -0.14}, {0.02, -0.05}, {-0.27, -0.05}};
     Iso iso(cr, Top);
     for (int k = 0; k < 7; ++k) {
@@ -1149,9 +1149,10 @@ Rgb MatteOf(int n)
 
 Picture MakeTable1()
 {
-    SheetBuilder b("table1", 1, 144, 105, 72, true);
+    SheetBuilder b(Pictures::Table1);
     for (int n = 0; n < 72; ++n) {
-        b.Frame(n, [n](cairo_t* cr) { Table1Frame(cr, n); }, MatteOf(n));
+        b.Frame(
+            n, [n](cairo_t* cr) { Table1Frame(cr, n); }, MatteOf(n));
     }
     return b.Finish();
 }
