@@ -216,8 +216,8 @@ void TMainWnd::ApplyRequest()
         if (ScreenState == Ready) {
             CreateGameAndMainMenu();
         } else if (ScreenState == InGame) {
-            if (MainMenuScreen != nullptr && Factory.UpdateMainMenuButtons)
-                Factory.UpdateMainMenuButtons(*MainMenuScreen);
+            if (MainMenuOwner != nullptr && Factory.UpdateMainMenuButtons)
+                Factory.UpdateMainMenuButtons(*MainMenuOwner);
         } else if (ScreenState == InEditor) {
             DestroyScreen(EditorOwner);
             EditorScreen = nullptr;

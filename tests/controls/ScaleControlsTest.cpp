@@ -9,6 +9,9 @@
 
 using ::testing::ElementsAre;
 
+// Stand-ins of their own namespace, so that no linker takes them for the classes they imitate.
+namespace {
+
 // The dialog side as the dialog base provides it, for this layer's tests (the base lies above).
 class TModalDialog : public Window, public ScaledDialog
 {
@@ -71,6 +74,8 @@ class ProbeCustom : public TScaleCustomControl
     CONTROL_CLASS(ProbeCustom, TScaleCustomControl);
     using TScaleCustomControl::TScaleCustomControl;
 };
+
+} // namespace
 
 class ScaleControlsTest : public ShellScene
 {
