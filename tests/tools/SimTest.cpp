@@ -1,6 +1,7 @@
 // Tests of tarnhollow-sim: golden traces on three boards, many checked games, saving and loading
 // mid-game, the summary, and its refusals and exit codes.
 #include "board/BoardText.h"
+#include "support/GoldenTraces.h"
 #include "support/SmallBoards.h"
 #include "support/TempDir.h"
 #include "support/ToolRun.h"
@@ -13,13 +14,6 @@ namespace {
 
 const std::string DefaultBoard = std::string(TARNHOLLOW_GAME_DIR) + "/Board1.brd";
 const std::string DataDir = TARNHOLLOW_TEST_DATA;
-
-// TARNHOLLOW_REGENERATE=1 writes the golden files instead of comparing with them.
-bool Regenerating()
-{
-    const char* value = std::getenv("TARNHOLLOW_REGENERATE");
-    return value != nullptr && std::string(value) == "1";
-}
 
 std::string ReadText(const std::string& path)
 {
@@ -49,52 +43,27 @@ protected:
 
 TEST_F(SimTest, SmallBoardFilesMatchTheirMaps)
 {
-    for (const auto& [name, board] :
-         {std::pair{"small-a.brd", SmallBoardA()}, std::pair{"small-b.brd", SmallBoardB()}}) {
-        const std::string path = DataDir + "/" + name;
-        if (Regenerating()) {
-            ASSERT_TRUE(board.SaveFile(path));
-        }
-        EXPECT_EQ(TempDir::Read(path), board.FileImage()) << name << " differs from its map in SmallBoards.h";
+    for (const SmallBoardFile& file : SmallBoardFiles()) {
+        EXPECT_EQ(TempDir::Read(file.Path()), file.Make().FileImage())
+            << file.Name << " differs from its map in SmallBoards.h";
     }
 }
 
-struct Golden
-{
-    const char* Name;
-    std::string Board;
-    std::vector<std::string> Options;
-};
-
 TEST_F(SimTest, TracesEqualTheGoldenOnes)
 {
-    const std::vector<Golden> goldens = {
-        {"default", DefaultBoard, {}},
-        {"small-a", DataDir + "/small-a.brd", {"--players", "101101"}},
-        {"small-b", DataDir + "/small-b.brd", {"--players", "111111", "--cash", "30000"}},
-    };
-    for (const Golden& golden : goldens) {
-        for (const char* seed : {"1", "2"}) {
-            std::vector<std::string> args = {"--board", golden.Board, "--seed", seed, "--trace", "--check"};
-            args.insert(args.end(), golden.Options.begin(), golden.Options.end());
-            const ToolRun r = Sim(args);
-            ASSERT_EQ(r.Status, 0) << r.Err;
-            const std::string path = DataDir + "/traces/" + golden.Name + "-seed" + seed + ".txt";
-            if (Regenerating()) {
-                Scratch.WriteText("regenerated", r.Out);
-                std::filesystem::copy_file(Scratch.File("regenerated"), path,
-                                           std::filesystem::copy_options::overwrite_existing);
-            }
-            // Compared in full; after a deliberate change of the rules or the default board,
-            // regenerate with TARNHOLLOW_REGENERATE=1 and look at the difference.
-            const std::vector<std::string> expected = Lines(ReadText(path));
-            const std::vector<std::string> actual = Lines(r.Out);
-            ASSERT_FALSE(expected.empty()) << path;
-            for (std::size_t i = 0; i < std::min(expected.size(), actual.size()); ++i) {
-                ASSERT_EQ(actual[i], expected[i]) << path << " line " << i + 1;
-            }
-            EXPECT_EQ(actual.size(), expected.size()) << path;
+    for (const GoldenTrace& golden : GoldenTraces()) {
+        const ToolRun r = Sim(golden.Arguments());
+        ASSERT_EQ(r.Status, 0) << r.Err;
+        // Compared in full; after a deliberate change of the rules or the default board, regenerate
+        // with the build's target regenerate_traces and look at the difference.
+        const std::string path = golden.Path();
+        const std::vector<std::string> expected = Lines(ReadText(path));
+        const std::vector<std::string> actual = Lines(r.Out);
+        ASSERT_FALSE(expected.empty()) << path;
+        for (std::size_t i = 0; i < std::min(expected.size(), actual.size()); ++i) {
+            ASSERT_EQ(actual[i], expected[i]) << path << " line " << i + 1;
         }
+        EXPECT_EQ(actual.size(), expected.size()) << path;
     }
 }
 
