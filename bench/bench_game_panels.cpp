@@ -12,16 +12,54 @@
 #include "platform/Application.h"
 #include "platform/TestHooks.h"
 #include "rules/GameState.h"
+#include "rules/RulesHost.h"
 #include "shell/MainWnd.h"
 #include "shell/WinProcedure.h"
-#include "support/MidGamePanels.h"
 
 #include <benchmark/benchmark.h>
+#include <climits>
 #include <cstdlib>
 #include <filesystem>
 #include <memory>
 
 namespace {
+
+// A game under way: five players with long names and large sums, the first (to move) owning 24
+// lots of every structure, every third mortgaged.
+void SetUpGame(GameState& state, Board& board)
+{
+    state.Running = true;
+    state.Week = 52;
+    state.Day = 3;
+    state.Current = 0;
+    const char* names[] = {"Maximilian Horn", "Zoë Ångström", "Bartholomew Ng", "Wilhelmina Wu",
+                           "Penelope Quill"};
+    for (std::size_t i = 0; i < std::size(names); ++i) {
+        Player& p = state.Players[i];
+        p.SetName(names[i]);
+        p.State = i == 1 ? PlayerState::HeldFor(5) : PlayerState::InPlay;
+        p.HeldDays = i == 1 ? 3 : 0;
+        p.Human = i % 2 == 0 ? 1 : 0;
+        p.Cash = INT32_MAX - static_cast<std::int32_t>(i);
+        p.Job = 3;
+        p.Salary = INT32_MAX;
+    }
+    Player& first = state.Players[0];
+    for (std::int32_t y = 0; y < board.Height() && first.PropertyCount < 24; ++y) {
+        for (std::int32_t x = 0; x < board.Width() && first.PropertyCount < 24; ++x) {
+            Cell& cell = board.At(x, y);
+            if (cell.Kind != CellKind::LotForSale)
+                continue;
+            const std::int32_t n = first.PropertyCount;
+            cell.Kind = static_cast<std::uint8_t>(CellKind::OwnedLot + n % 7);
+            cell.Owner = 1;
+            cell.Street = static_cast<std::uint8_t>(n % 3 == 1 ? 20 : 0);
+            first.Properties[static_cast<std::size_t>(first.PropertyCount++)] = PropertyEntry{x, y};
+            first.MortgageCount += n % 3 == 1 ? 1 : 0;
+        }
+    }
+    first.CardIndex = 13;
+}
 
 class BenchScreen : public TWinProcedure
 {
@@ -51,7 +89,7 @@ struct Scene
         Screen->Activate();
         Images.Load("res00.dat");
         Map.LoadFile("Board1.brd");
-        SetUpMidGame(State, Map);
+        SetUpGame(State, Map);
         Normal = MakeFont("Arial", 400, 16, 5);
         Bold = MakeFont("Arial", 700, 16, 5);
         Scores = std::make_unique<ScoresPanel>(*Screen, State, Images);
@@ -59,8 +97,11 @@ struct Scene
         Cards = std::make_unique<CardsPanel>(*Screen, State, Map, Images, *Normal, *Bold);
         News = std::make_unique<NewsPanel>(*Screen, State, Images);
         Buttons = std::make_unique<ButtonsPanel>(*Screen, Images);
-        for (const NewsLine& line : MidGameNews())
-            News->Post(line);
+        News->Post(NewsCode::Throw, 6, 0);
+        News->Post(NewsCode::Rent, INT32_MAX, 1);
+        News->Post(NewsCode::Job, 3, 1);
+        News->Post(NewsCode::Mortgage, 2147483, 0);
+        News->Post(NewsCode::Treasury, 1000000, 1);
         TestHooks::Pump(*App);
     }
     ~Scene()

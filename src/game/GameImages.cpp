@@ -1,46 +1,39 @@
-// The game screen's pictures: one table of the items with the layouts they are cut by.
+// The game screen's pictures: one table of the catalogue's items and the slots they go to.
 #include "game/GameImages.h"
 
-#include "graphics/Surface.h"
-
-#include <cstdint>
+#include "graphics/PictureCatalog.h"
 
 namespace {
 
 struct ImageSpec
 {
     SurfaceSlot GameImages::*Slot;
-    const char* Item;
-    std::int32_t Layout;
-    std::int32_t FrameWidth;
-    std::int32_t FrameHeight;
-    bool Transparent;
+    const PictureInfo& Picture;
 };
 
-using L = ImageLayout::Kind;
-constexpr ImageSpec Specs[] = {
-    {&GameImages::BScores, "BScores", L::Whole, 0, 0, false},
-    {&GameImages::PScores, "PScores", L::Strip, 160, 64, true},
-    {&GameImages::BPlayerInfo, "BPlayerInfo", L::Whole, 0, 0, false},
-    {&GameImages::PPlayerH, "PPlayerH", L::Strip, 72, 80, false},
-    {&GameImages::PPlayerC, "PPlayerC", L::Strip, 72, 80, false},
-    {&GameImages::BCardOpen, "BCardOpen", L::Whole, 0, 0, false},
-    {&GameImages::BCardCloseH, "BCardCloseH", L::Whole, 0, 0, false},
-    {&GameImages::BCardCloseC, "BCardCloseC", L::Whole, 0, 0, false},
-    {&GameImages::ButtonLast, "ButtonLast", L::Strip, 48, 48, true},
-    {&GameImages::ButtonNext, "ButtonNext", L::Strip, 48, 48, true},
-    {&GameImages::ButtonView, "ButtonView", L::Strip, 48, 48, true},
-    {&GameImages::ButtonPay, "ButtonPay", L::Strip, 48, 48, true},
-    {&GameImages::BNews, "BNews", L::Whole, 0, 0, false},
-    {&GameImages::BButtons, "BButtons", L::Whole, 0, 0, false},
-    {&GameImages::BackButton0, "BackButton0", L::Strip, 64, 64, false},
-    {&GameImages::BackButton1, "BackButton1", L::Strip, 128, 64, false},
-    {&GameImages::ButtonImages0, "ButtonImages0", L::Grid, 48, 48, true},
-    {&GameImages::PlayButton, "PlayButton", L::Strip, 96, 50, true},
-    {&GameImages::Blank, "blank", L::Sheet, 144, 96, true},
-    {&GameImages::Table0, "table0", L::Sheet, 144, 96, true},
-    {&GameImages::Table1, "table1", L::Sheet, 144, 105, true},
-    {&GameImages::Dice, "dice", L::Sheet, 48, 48, true},
+const ImageSpec Specs[] = {
+    {&GameImages::BScores, Pictures::BScores},
+    {&GameImages::PScores, Pictures::PScores},
+    {&GameImages::BPlayerInfo, Pictures::BPlayerInfo},
+    {&GameImages::PPlayerH, Pictures::PPlayerH},
+    {&GameImages::PPlayerC, Pictures::PPlayerC},
+    {&GameImages::BCardOpen, Pictures::BCardOpen},
+    {&GameImages::BCardCloseH, Pictures::BCardCloseH},
+    {&GameImages::BCardCloseC, Pictures::BCardCloseC},
+    {&GameImages::ButtonLast, Pictures::ButtonLast},
+    {&GameImages::ButtonNext, Pictures::ButtonNext},
+    {&GameImages::ButtonView, Pictures::ButtonView},
+    {&GameImages::ButtonPay, Pictures::ButtonPay},
+    {&GameImages::BNews, Pictures::BNews},
+    {&GameImages::BButtons, Pictures::BButtons},
+    {&GameImages::BackButton0, Pictures::BackButton0},
+    {&GameImages::BackButton1, Pictures::BackButton1},
+    {&GameImages::ButtonImages0, Pictures::ButtonImages0},
+    {&GameImages::PlayButton, Pictures::PlayButton},
+    {&GameImages::Blank, Pictures::Blank},
+    {&GameImages::Table0, Pictures::Table0},
+    {&GameImages::Table1, Pictures::Table1},
+    {&GameImages::Dice, Pictures::Dice},
 };
 
 } // namespace
@@ -51,12 +44,8 @@ GameImages::~GameImages() = default;
 
 void GameImages::Load(const std::string& archivePath)
 {
-    for (const ImageSpec& spec : Specs) {
-        auto image = std::make_unique<Surface>();
-        image->LoadImage(spec.Layout, spec.FrameWidth, spec.Item, archivePath, spec.Transparent,
-                         spec.FrameHeight);
-        this->*spec.Slot = std::move(image);
-    }
+    for (const ImageSpec& spec : Specs)
+        this->*spec.Slot = LoadPicture(spec.Picture, archivePath);
 }
 
 void GameImages::Free()

@@ -2,6 +2,7 @@
 // sheets and the die), loaded when the screen becomes current and freed when it stops being so.
 #pragma once
 
+#include "graphics/PictureCatalog.h"
 #include "shell/ControlHost.h"
 
 #include <string>
@@ -21,7 +22,7 @@ public:
     SurfaceSlot Blank, Table0, Table1, Dice;
 
     // Every picture from the archive (an item it lacks becomes an empty picture).
-    void Load(const std::string& archivePath = "res00.dat");
+    void Load(const std::string& archivePath = Pictures::Archive);
     // Frees every picture and empties its slot.
     void Free();
     // Whether every slot holds a picture.
