@@ -86,7 +86,9 @@ void CardsPanel::MakePages()
 bool CardsPanel::IsMortgaged(std::int32_t index) const
 {
     const PropertyEntry& e = State.CurrentPlayer().Properties[static_cast<std::size_t>(index)];
-    return Map.CellAt(e.X, e.Y).Street != 0;
+    // On an owned lot the street byte counts the mortgage's days.
+    const Cell cell = Map.CellAt(e.X, e.Y);
+    return IsOwnedLot(cell.Kind) && cell.Street != 0;
 }
 
 bool CardsPanel::CanPayOff(std::int32_t index) const
