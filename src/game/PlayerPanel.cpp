@@ -33,20 +33,24 @@ void PlayerPanel::Paint()
     const float lh = ScreenSize.Height > 0 ? static_cast<float>(Normal.PixelHeight() - 1) /
                                                  static_cast<float>(ScreenSize.Height)
                                            : 0.0f;
-    // Values are narrowed to their column rather than run into the next one or the frame.
-    const auto labelAndValue = [&](const std::string& label, const std::string& value, float x, float y) {
+    // Values are narrowed to their column (the left one ends where the right one begins, the
+    // right one at the frame) rather than run into the next one.
+    const auto labelAndValue = [&](const std::string& label, const std::string& value, float x, float y,
+                                   float width) {
         target->DrawTextAt(label, &Normal, x, y, 0);
-        target->DrawTextAt(value, &Bold, x, y + lh, 0, x < L + 0.05f ? 0.079f : 0.08f);
+        target->DrawTextAt(value, &Bold, x, y + lh, 0, width);
     };
+    constexpr float LeftColumn = 0.079f;
+    constexpr float RightColumn = 0.08f;
     labelAndValue(Text(TextGroup::TitleDeed, TitleDeedText::Name), std::string(player.NameText()), L + 0.092f,
-                  T + 0.015f);
+                  T + 0.015f, RightColumn);
     labelAndValue(Text(TextGroup::PlayerInfo, PlayerInfoText::Education),
-                  Text(TextGroup::EducationNames, player.Education), L + 0.092f, T + 0.05f);
-    labelAndValue(Text(TextGroup::Occupation, 0), Text(TextGroup::JobNames, player.Job), L + 0.01f,
-                  T + 0.09f);
+                  Text(TextGroup::EducationNames, player.Education), L + 0.092f, T + 0.05f, RightColumn);
+    labelAndValue(Text(TextGroup::Occupation, 0), Text(TextGroup::JobNames, player.Job), L + 0.01f, T + 0.09f,
+                  LeftColumn);
     labelAndValue(Text(TextGroup::PlayerInfoMore, PlayerInfoMoreText::Salary),
                   Text(TextGroup::DialogFragments, DialogText::Dollar) + std::to_string(player.Salary),
-                  L + 0.092f, T + 0.09f);
+                  L + 0.092f, T + 0.09f, RightColumn);
     // The counts stand on their label's line.
     target->DrawTextAt(Text(TextGroup::PlayerInfoMore, PlayerInfoMoreText::Properties), &Normal, L + 0.01f,
                        T + 0.125f, 0);
