@@ -5,12 +5,6 @@
 #include "game/GameImages.h"
 #include "shell/Commands.h"
 
-namespace {
-
-constexpr std::int32_t HandCursor = 1;
-
-} // namespace
-
 ButtonsPanel::ButtonsPanel(WinControl& owner, GameImages& images) : Images(images)
 {
     Init(owner);
@@ -36,7 +30,7 @@ ButtonsPanel::ButtonsPanel(WinControl& owner, GameImages& images) : Images(image
         b.Button->Image = &b.Face;
         b.Button->Column = b.Column;
         b.Button->Setup(this, b.Where, 0, b.Id, "", &images.ButtonImages0);
-        b.Button->SetCursor(HandCursor);
+        b.Button->SetCursor(CursorId::Hand);
     }
 }
 

@@ -18,7 +18,6 @@ namespace {
 constexpr std::int32_t AlignLeft = 0;
 constexpr std::int32_t AlignCentre = 2;
 constexpr Colour RedInk = 0x0000FF;
-constexpr std::int32_t HandCursor = 1;
 
 const RelRect PrevArea = MakeRelRect(0.0033f, 0.124f, 0.028f, 0.03f);
 const RelRect NextArea = MakeRelRect(0.308f, 0.124f, 0.028f, 0.03f);
@@ -65,7 +64,7 @@ CardsPanel::CardsPanel(WinControl& owner, GameState& state, const Board& board, 
     for (const auto& b : buttons) {
         b.Button = std::make_unique<TSSpeedButton>(&owner);
         b.Button->Setup(this, b.Where, 0, b.Id, "", &b.Skin);
-        b.Button->SetCursor(HandCursor);
+        b.Button->SetCursor(CursorId::Hand);
         b.Button->SetVisible(false);
         b.Button->SetEnabled(false);
     }

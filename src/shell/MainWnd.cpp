@@ -85,7 +85,7 @@ TMainWnd::TMainWnd(Application& app, ShellFactory factory)
     ScreenState = ShellState::Starting;
     App()->OnRestore = [this] { RestoreHandler(); };
     StartDir = CurrentFolder();
-    App()->InstallCursor(1, HandCursorImage());
+    App()->InstallCursor(CursorId::Hand, HandCursorImage());
     ::SoundPlayer = std::make_unique<class SoundPlayer>(std::make_unique<SdlAudio>());
     CurrentScreen = nullptr;
     SoundEffects = 1;
