@@ -61,7 +61,7 @@ TEST_F(ButtonsPanelTest, EachToolButtonReportsItsCommandWithTheHandCursor)
         Pump();
         ASSERT_FALSE(Screen->Commands.empty());
         EXPECT_EQ(Screen->Commands.back(), tool.Command);
-        EXPECT_EQ(tool.Button->Cursor(), 1);
+        EXPECT_EQ(tool.Button->Cursor(), CursorId::Hand);
         // Each shows its own icon: the four square faces differ from each other.
         EXPECT_GT(PictureMatch(tool.Button->PixelArea, *tool.Button->Image->get(), 0), 0.3);
     }

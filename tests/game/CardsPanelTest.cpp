@@ -73,7 +73,7 @@ TEST_F(CardsPanelTest, TheFirstLastAndOnlyCardShowOnlyTheButtonsThatLeadSomewher
     Pump();
     ASSERT_FALSE(Screen->Commands.empty());
     EXPECT_EQ(Screen->Commands.back(), CommandId::GoToProperty);
-    EXPECT_EQ(Cards->ViewButton->Cursor(), 1);
+    EXPECT_EQ(Cards->ViewButton->Cursor(), CursorId::Hand);
 }
 
 TEST_F(CardsPanelTest, AMortgageShowsInRedAndIsPaidOffOnlyWhenThePlayerCanAfford)
