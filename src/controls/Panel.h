@@ -38,7 +38,8 @@ public:
     // The whole background stretched (smooth) onto PixelArea of the target.
     void DrawBackground();
     // The background stretched to the size of PixelArea, made once for each picture and size and
-    // then only copied; null without a background.
+    // then only copied (a picture reloaded in place is not noticed: set another); null without a
+    // background.
     const Surface* ScaledBackground();
     // Paint, then the host shows PixelArea (the main window through the current screen).
     void Refresh();
