@@ -51,10 +51,39 @@ protected:
         return "menu-" + dialog + "-" + std::to_string(GetParam().Width) + "x" +
                std::to_string(GetParam().Height);
     }
+    // Every text drawn on dialog from now on is kept for ExpectTextsInside.
+    void Observe(TModalDialog& dialog)
+    {
+        dialog.TextObserver = [this, &dialog](const DrawnText& text) {
+            Texts.push_back({text, Rect{0, 0, dialog.Width(), dialog.Height()}});
+        };
+    }
+    // The glyphs of every text drawn lie inside the box it was given (unless it may overflow it)
+    // and inside the dialog: no text is cut by its button, label or the dialog's edge.
+    void ExpectTextsInside()
+    {
+        EXPECT_FALSE(Texts.empty());
+        for (const auto& [text, client] : Texts) {
+            if (text.Ink.Width() <= 0)
+                continue;
+            if ((text.Format & TextFormat::NoClip) == 0) {
+                EXPECT_GE(text.Ink.Left, text.Box.Left) << text.Text;
+                EXPECT_GE(text.Ink.Top, text.Box.Top) << text.Text;
+                EXPECT_LE(text.Ink.Right, text.Box.Right) << text.Text;
+                EXPECT_LE(text.Ink.Bottom, text.Box.Bottom) << text.Text;
+            }
+            EXPECT_GE(text.Ink.Left, client.Left) << text.Text;
+            EXPECT_GE(text.Ink.Top, client.Top) << text.Text;
+            EXPECT_LE(text.Ink.Right, client.Right) << text.Text;
+            EXPECT_LE(text.Ink.Bottom, client.Bottom) << text.Text;
+        }
+        Texts.clear();
+    }
     // Shows dialog, lets look check it once it is drawn, and writes the scene.
     void Look(TModalDialog& dialog, const std::string& name, const std::function<void()>& prepare,
               const std::function<void()>& look)
     {
+        Observe(dialog);
         bool looked = false;
         Run(dialog, [&](int n) {
             if (n == 1 && prepare) {
@@ -75,6 +104,8 @@ protected:
             Snapshot(SceneName(name));
             dialog.ModalResult = ModalResult::Cancel;
         });
+        dialog.TextObserver = nullptr;
+        ExpectTextsInside();
     }
     // A caption on one line inside its control, with room to spare at the sides.
     void ExpectCaptionFits(const Control& control)
@@ -96,6 +127,8 @@ protected:
     void ExpectInk(const Rect& r, const std::string& what) { EXPECT_GT(DarkPixels(r), 15) << what; }
 
     TempDir Dir;
+    // The texts drawn on the dialogs observed, each with the dialog's client area.
+    std::vector<std::pair<DrawnText, Rect>> Texts;
 };
 
 TEST_P(MenuDialogScenesTest, TheNewGameDialog)
@@ -211,6 +244,7 @@ TEST_P(MenuDialogScenesTest, TheExitQuestionTheErrorAndTheQuestion)
     const std::string missing = Text(TextGroup::ShellDialogs, ShellText::TheFile) +
                                 Dir.File("SAVES/last month.sav") +
                                 Text(TextGroup::LongestMessages, LongestText::CannotRead);
+    Observe(*ErrorDlg);
     TestHooks::SetModalHook(*App, [&](Window& w) {
         ASSERT_EQ(&w, static_cast<Window*>(ErrorDlg));
         Pump();
@@ -222,6 +256,9 @@ TEST_P(MenuDialogScenesTest, TheExitQuestionTheErrorAndTheQuestion)
         w.ModalResult = ModalResult::Ok;
     });
     ErrorDlg->ShowError(missing);
+    ErrorDlg->TextObserver = nullptr;
+    ExpectTextsInside();
+    Observe(*AskDlg);
     TestHooks::SetModalHook(*App, [&](Window& w) {
         ASSERT_EQ(&w, static_cast<Window*>(AskDlg));
         Pump();
@@ -234,6 +271,8 @@ TEST_P(MenuDialogScenesTest, TheExitQuestionTheErrorAndTheQuestion)
     });
     AskDlg->Ask(Text(TextGroup::LongMessages, LongText::FileExists));
     TestHooks::SetModalHook(*App, nullptr);
+    AskDlg->TextObserver = nullptr;
+    ExpectTextsInside();
 }
 
 INSTANTIATE_TEST_SUITE_P(ScreenSizes, MenuDialogScenesTest,
