@@ -1,6 +1,7 @@
 // Benchmarks of the main menu's dialogs at 1920 x 1080 on SDL's dummy driver: the new game dialog
 // and the file dialog over 200 saved games each opened (shown, filled, drawn and put on the screen)
 // and closed again, as a player opens them from the menu.
+#include "graphics/PictureCatalog.h"
 #include "graphics/Surface.h"
 #include "menu/FileDlg.h"
 #include "menu/NewGameDlg.h"
@@ -52,10 +53,8 @@ struct Scene
         Main->Show();
         TestHooks::Pump(*App);
         Main->StartDir = Folder.string();
-        HumanPictures = std::make_unique<Surface>();
-        HumanPictures->LoadImage(3, 72, "PPlayerH", "res00.dat", false, 80);
-        ComputerPictures = std::make_unique<Surface>();
-        ComputerPictures->LoadImage(3, 72, "PPlayerC", "res00.dat", false, 80);
+        HumanPictures = LoadPicture(Pictures::PPlayerH);
+        ComputerPictures = LoadPicture(Pictures::PPlayerC);
         Screen = std::make_unique<BenchScreen>(*Main);
         Screen->Activate();
         TestHooks::Pump(*App);

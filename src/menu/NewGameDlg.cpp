@@ -3,6 +3,7 @@
 #include "menu/NewGameDlg.h"
 
 #include "archive/UtilsPath.h"
+#include "graphics/PictureCatalog.h"
 #include "graphics/Surface.h"
 #include "menu/ErrorDlg.h"
 #include "menu/MenuDialogParts.h"
@@ -22,10 +23,6 @@ namespace {
 
 // The rows of the player slots lie this far apart.
 constexpr float RowStep = 0.07f;
-// The frame sizes of the check box skin and of the players' pictures: they keep their shape.
-constexpr std::int32_t CheckBoxFrame = 32;
-constexpr std::int32_t PictureFrameWidth = 72;
-constexpr std::int32_t PictureFrameHeight = 80;
 // The extension of board files.
 constexpr const char* BoardExtension = "brd";
 
@@ -59,10 +56,11 @@ TNewGameDlg::TNewGameDlg(WinControl& owner)
         const auto slot = static_cast<std::size_t>(i);
         const float a = RowOffset(i);
         InGameBoxes[slot] = std::make_unique<TSCheckBox>(this);
-        InGameBoxes[slot]->Setup(
-            nullptr,
-            KeepProportions(MakeRelRect(0.025f, 0.1f + a, 0.012f, 0.016f), CheckBoxFrame, CheckBoxFrame), 0,
-            CommandId::None, "", CheckBoxSkin.get());
+        InGameBoxes[slot]->Setup(nullptr,
+                                 KeepProportions(MakeRelRect(0.025f, 0.1f + a, 0.012f, 0.016f),
+                                                 Pictures::CheckBox.FrameWidth,
+                                                 Pictures::CheckBox.FrameHeight),
+                                 0, CommandId::None, "", CheckBoxSkin.get());
         InGameBoxes[slot]->SetCursor(CursorId::Hand);
         NameEdits[slot] = std::make_unique<Edit>(this);
         NameEdits[slot]->Color = MenuDialog::FieldColour;
@@ -74,7 +72,7 @@ TNewGameDlg::TNewGameDlg(WinControl& owner)
         Pictures[slot] = std::make_unique<TSImageList>(this);
         Pictures[slot]->Setup(nullptr,
                               KeepProportions(MakeRelRect(0.05f, 0.086f + a, 0.03f, 0.044f),
-                                              PictureFrameWidth, PictureFrameHeight),
+                                              Pictures::PPlayerH.FrameWidth, Pictures::PPlayerH.FrameHeight),
                               0, CommandId::None, "", &ComputerPictures);
         Pictures[slot]->Frame = i;
         KindButtons[slot] = std::make_unique<TSButton>(this);

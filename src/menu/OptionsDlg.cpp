@@ -2,6 +2,7 @@
 // initial cash, and applying the options.
 #include "menu/OptionsDlg.h"
 
+#include "graphics/PictureCatalog.h"
 #include "menu/MenuDialogParts.h"
 #include "shell/MainWnd.h"
 #include "texts/Options.h"
@@ -34,13 +35,12 @@ constexpr float FieldRowTop(int row)
 constexpr float ButtonTop = FieldRowTop(FieldRows - 1) + ButtonsBelowFields;
 constexpr float DialogHeight = ButtonTop + BelowButtons;
 
-// The check box skin's frames are square; the box keeps that shape.
-constexpr std::int32_t CheckBoxFrame = 32;
-
 void SetupCheckRow(TSCheckBox& box, TSLabel& label, int row, std::string_view text)
 {
     const float top = CheckRowTop(row);
-    box.Setup(nullptr, KeepProportions(MakeRelRect(0.05f, top, 0.012f, 0.016f), CheckBoxFrame, CheckBoxFrame),
+    box.Setup(nullptr,
+              KeepProportions(MakeRelRect(0.05f, top, 0.012f, 0.016f), Pictures::CheckBox.FrameWidth,
+                              Pictures::CheckBox.FrameHeight),
               0, 0, "", CheckBoxSkin.get());
     label.Setup(nullptr, MakeRelRect(0.07f, top - 0.002f, 0.15f, 0.02f), 0, 0, text, nullptr);
 }

@@ -37,8 +37,8 @@ protected:
         std::filesystem::create_directory(Dir.Path / "SAVES");
         for (const char* name : {"Sunday game", "Zoë against the computer", "game1", "game2", "last week"})
             Dir.WriteText(std::string("SAVES/") + name + ".sav", "saved");
-        HumanPictures = GamePicture("PPlayerH", 3, 72, 80, false);
-        ComputerPictures = GamePicture("PPlayerC", 3, 72, 80, false);
+        HumanPictures = GamePicture(Pictures::PPlayerH);
+        ComputerPictures = GamePicture(Pictures::PPlayerC);
     }
     void TearDown() override
     {
@@ -162,7 +162,9 @@ TEST_P(MenuDialogScenesTest, TheNewGameDialog)
         EXPECT_LE(SkinDistance(OnScreen(*dialog.Pictures[2]), *HumanPictures, 2, 0.08, 0.5), 40);
         EXPECT_LE(SkinDistance(OnScreen(*dialog.Pictures[3]), *ComputerPictures, 3, 0.08, 0.5), 40);
         const Rect picture = OnScreen(*dialog.Pictures[0]);
-        EXPECT_NEAR(picture.Width() * 80.0 / 72.0, picture.Height(), 1.5);
+        EXPECT_NEAR(picture.Width() * static_cast<double>(Pictures::PPlayerH.FrameHeight) /
+                        Pictures::PPlayerH.FrameWidth,
+                    picture.Height(), 1.5);
         const Rect box = OnScreen(*dialog.InGameBoxes[0]);
         EXPECT_NEAR(box.Width(), box.Height(), 1);
     });

@@ -24,8 +24,8 @@ protected:
         Dir.WriteText("Board1.brd", "board");
         Dir.WriteText("alpine.brd", "board");
         Dir.WriteText("readme.txt", "not a board");
-        HumanPictures = GamePicture("PPlayerH", 3, 72, 80, false);
-        ComputerPictures = GamePicture("PPlayerC", 3, 72, 80, false);
+        HumanPictures = GamePicture(Pictures::PPlayerH);
+        ComputerPictures = GamePicture(Pictures::PPlayerC);
         Dialog = std::make_unique<TNewGameDlg>(*Screen);
         // As the main menu does with the kind buttons' commands.
         Screen->OnCommand = [this](int code) {

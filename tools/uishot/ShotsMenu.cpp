@@ -2,6 +2,7 @@
 // options, the credits, and the shell's exit question, error report and yes/no question, over the
 // main menu screen.
 #include "Shots.h"
+#include "graphics/PictureCatalog.h"
 #include "graphics/Surface.h"
 #include "menu/AboutDlg.h"
 #include "menu/AskDlg.h"
@@ -40,11 +41,9 @@ struct MenuScene
         for (const char* game : {"Sunday evening", "Zoë against the computer", "game1", "game2", "last week"})
             Touch(Folder / SavedGames::Folder / (std::string(game) + "." + SavedGames::Extension));
         context.Main.StartDir = Folder.string();
-        const std::string archive = (context.GameDir / "res00.dat").string();
-        HumanPictures = std::make_unique<Surface>();
-        HumanPictures->LoadImage(3, 72, "PPlayerH", archive, false, 80);
-        ComputerPictures = std::make_unique<Surface>();
-        ComputerPictures->LoadImage(3, 72, "PPlayerC", archive, false, 80);
+        const std::string archive = (context.GameDir / Pictures::Archive).string();
+        HumanPictures = LoadPicture(Pictures::PPlayerH, archive);
+        ComputerPictures = LoadPicture(Pictures::PPlayerC, archive);
         Menu = std::make_unique<MainMenuProc>(context.Main);
         Menu->Activate();
     }
