@@ -3,6 +3,7 @@
 
 #include "controls/SToolButton.h"
 #include "game/GameImages.h"
+#include "platform/Application.h"
 #include "shell/Commands.h"
 
 ButtonsPanel::ButtonsPanel(WinControl& owner, GameImages& images) : Images(images)

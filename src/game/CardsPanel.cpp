@@ -6,6 +6,7 @@
 #include "controls/SSpeedButton.h"
 #include "game/GameImages.h"
 #include "graphics/Surface.h"
+#include "platform/Application.h"
 #include "rules/GameState.h"
 #include "shell/Commands.h"
 #include "texts/Texts.h"

@@ -24,13 +24,6 @@ enum class Align
     Client // fills the parent's client area
 };
 
-// Cursor numbers of SetCursor: 0 the parent's (the arrow at the top), 1 the program's own hand
-// (installed by the main window).
-namespace CursorId {
-constexpr int Default = 0;
-constexpr int Hand = 1;
-} // namespace CursorId
-
 // Common base of every control. Positions are pixels in the parent's client area (for a Window:
 // its client area in screen pixels). Mouse events arrive in client coordinates; a handler returns
 // whether it handled the event. A control does not own its children; whoever creates a control

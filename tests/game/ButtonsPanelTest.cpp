@@ -1,5 +1,6 @@
 // The buttons panel: the dice button's part shows only the background while the button is
 // hidden, and the tool buttons report their commands.
+#include "platform/Application.h"
 #include "platform/TestHooks.h"
 #include "shell/Commands.h"
 #include "support/PanelScene.h"

@@ -1,5 +1,6 @@
 // The property cards panel: which buttons each card shows, the red rows of the title deed, a card
 // index left beyond the end, the closed folders, and the page turn between two cards.
+#include "platform/Application.h"
 #include "platform/TestHooks.h"
 #include "shell/Commands.h"
 #include "support/PanelScene.h"
