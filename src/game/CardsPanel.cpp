@@ -169,11 +169,8 @@ void CardsPanel::DrawCard(Surface& surface, std::int32_t index, float top, float
 
     surface.DrawTextAt(Text(TextGroup::TitleDeed, TitleDeedText::TitleDeed) + std::to_string(index + 1),
                        &Bold, left + 0.075f, top + 0.005f, AlignCentre);
-    if (structure >= 0) {
-        // The board's picture of this lot with this owner's colour.
-        DrawSpriteButton(surface, FitAspect(MakeRelRect(0.01f, 0.022f, 0.06f, 0.064f)), Images.Table1.get(),
-                         Scratch(), open, card, 8 * (State.Current + 1) + kind - 58);
-    }
+    if (structure >= 0)
+        DrawLotPicture(surface, card, 8 * (State.Current + 1) + kind - 58);
     // Texts that could run into the next column are narrowed to fit it.
     surface.DrawTextAt(Text(TextGroup::KindNames, kind - CellKind::LotForSale), &Normal, left + 0.04f,
                        top + 0.086f, AlignCentre, 0.075f);
@@ -224,6 +221,33 @@ void CardsPanel::DrawCard(Surface& surface, std::int32_t index, float top, float
     if (days != 0 && player.Cash >= mortgage)
         picture(Images.ButtonPay, PayArea);
     picture(Images.ButtonView, ViewArea);
+}
+
+void CardsPanel::DrawLotPicture(Surface& surface, const RelRect& card, std::int32_t frame)
+{
+    const RelRect where = FitAspect(MakeRelRect(0.01f, 0.022f, 0.06f, 0.064f));
+    const Rect place = ScreenRect(where);
+    const Rect origin = ScreenRect(RelRect{card.Left, card.Top, card.Left, card.Top});
+    const Rect dest{place.Left + origin.Left, place.Top + origin.Top, place.Right + origin.Left,
+                    place.Bottom + origin.Top};
+    const Surface* sheet = Images.Table1.get();
+    const Surface* paper = Images.BCardOpen.get();
+    if (sheet != PicturesOf.Sheet || paper != PicturesOf.Paper || dest.Width() != PicturesOf.Size.Width() ||
+        dest.Height() != PicturesOf.Size.Height()) {
+        LotPictures.clear();
+        PicturesOf = {sheet, paper, Rect{0, 0, dest.Width(), dest.Height()}};
+    }
+    const Rect whole{0, 0, dest.Width(), dest.Height()};
+    if (auto found = LotPictures.find(frame); found != LotPictures.end()) {
+        Surface::Blit(surface, dest.Left, dest.Top, whole, *found->second);
+        return;
+    }
+    // The board's picture of this lot in this owner's colour on the card's paper, composed once
+    // (two smooth stretches) and then copied.
+    DrawSpriteButton(surface, where, sheet, Scratch(), paper, card, frame);
+    auto kept = Surface::CreateCanvas(&surface, dest.Width(), dest.Height());
+    Surface::Blit(*kept, 0, 0, dest, surface);
+    LotPictures.emplace(frame, std::move(kept));
 }
 
 void CardsPanel::BeginSlide(std::int32_t direction)

@@ -5,6 +5,7 @@
 
 #include "controls/Panel.h"
 
+#include <map>
 #include <memory>
 
 struct GameState;
@@ -62,4 +63,14 @@ private:
     std::unique_ptr<::Font> Red;
     // Set while BeginSlide draws the two pages of a page turn.
     bool Turning = false;
+    // The lot's picture on the card (frame of "table1") composed with the paper behind it; kept
+    // by frame for the pictures and size in PicturesOf.
+    void DrawLotPicture(Surface& surface, const RelRect& card, std::int32_t frame);
+    std::map<std::int32_t, std::unique_ptr<Surface>> LotPictures;
+    struct
+    {
+        const Surface* Sheet = nullptr;
+        const Surface* Paper = nullptr;
+        Rect Size;
+    } PicturesOf;
 };
