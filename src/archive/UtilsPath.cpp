@@ -1,10 +1,40 @@
-// Small file helpers: finding a data file whose name differs only in letter case.
+// Small file helpers: the data folder and case-insensitive file names.
 #include "archive/UtilsPath.h"
 
 #include <filesystem>
 #include <system_error>
+#include <utility>
 
 namespace fs = std::filesystem;
+
+namespace {
+
+std::string& DataFolderValue()
+{
+    static std::string folder;
+    return folder;
+}
+
+} // namespace
+
+void SetDataFolder(std::string folder)
+{
+    DataFolderValue() = std::move(folder);
+}
+
+const std::string& DataFolder()
+{
+    return DataFolderValue();
+}
+
+std::string DataFilePath(const std::string& name)
+{
+    const std::string& folder = DataFolderValue();
+    if (folder.empty() || name.empty() || fs::path(name).is_absolute()) {
+        return name;
+    }
+    return (fs::path(folder) / name).string();
+}
 
 bool EqualsIgnoringCase(const std::string& a, const std::string& b)
 {

@@ -1,4 +1,5 @@
-// Small file helpers: finding a data file whose name differs only in letter case.
+// Small file helpers: the folder of the game's data files, and finding a data file whose name
+// differs only in letter case.
 #pragma once
 
 #include <string>
@@ -15,3 +16,11 @@ inline char AsciiUpper(char c)
 }
 
 bool EqualsIgnoringCase(const std::string& a, const std::string& b);
+
+// The folder the game reads its data files from (res00.dat, res01.dat, the help), set once at
+// start-up before anything reads them; empty (the current folder) unless set. An installed game
+// reads them from its shared data folder while its current folder is the player's own.
+void SetDataFolder(std::string folder);
+const std::string& DataFolder();
+// A data file's path: a relative name is taken in the data folder, an absolute one as it is.
+std::string DataFilePath(const std::string& name);
