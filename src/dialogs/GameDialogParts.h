@@ -36,6 +36,11 @@ struct GameDialogScreen
     SurfaceSlot* Tiles = nullptr;
 };
 
+// The size the game dialogs' buttons are made with (they are moved at every show), and the area of
+// their picture (of the pixel aspect of a tile at the current ScreenSize).
+RelRect GameButtonSize();
+RelRect GamePictureArea();
+
 // "$" and the decimal number, without separators.
 std::string Dollars(std::int64_t amount);
 
