@@ -3,6 +3,7 @@
 #include "board/BoardText.h"
 #include "support/SmallBoards.h"
 #include "support/TempDir.h"
+#include "support/TextLines.h"
 #include "support/ToolRun.h"
 
 #include <cstdlib>
@@ -27,16 +28,6 @@ std::string ReadText(const std::string& path)
     return std::string(bytes.begin(), bytes.end());
 }
 
-std::vector<std::string> Lines(const std::string& text)
-{
-    std::vector<std::string> lines;
-    std::istringstream in(text);
-    for (std::string line; std::getline(in, line);) {
-        lines.push_back(line);
-    }
-    return lines;
-}
-
 class SimTest : public ::testing::Test
 {
 protected:
@@ -44,6 +35,7 @@ protected:
     {
         return RunTool("tarnhollow-sim", args, Scratch, folder);
     }
+    void ExpectGoldenTrace(const std::string& name, std::vector<std::string> args) const;
     TempDir Scratch;
 };
 
@@ -66,6 +58,29 @@ struct Golden
     std::vector<std::string> Options;
 };
 
+// Plays the traced, checked game of args and compares its trace in full with the golden file
+// name; after a deliberate change of the rules or the default board, regenerate with
+// TARNHOLLOW_REGENERATE=1 and look at the difference.
+void SimTest::ExpectGoldenTrace(const std::string& name, std::vector<std::string> args) const
+{
+    args.insert(args.end(), {"--trace", "--check"});
+    const ToolRun r = Sim(args);
+    ASSERT_EQ(r.Status, 0) << r.Err;
+    const std::string path = DataDir + "/traces/" + name + ".txt";
+    if (Regenerating()) {
+        Scratch.WriteText("regenerated", r.Out);
+        std::filesystem::copy_file(Scratch.File("regenerated"), path,
+                                   std::filesystem::copy_options::overwrite_existing);
+    }
+    const std::vector<std::string> expected = Lines(ReadText(path));
+    const std::vector<std::string> actual = Lines(r.Out);
+    ASSERT_FALSE(expected.empty()) << path;
+    for (std::size_t i = 0; i < std::min(expected.size(), actual.size()); ++i) {
+        ASSERT_EQ(actual[i], expected[i]) << path << " line " << i + 1;
+    }
+    EXPECT_EQ(actual.size(), expected.size()) << path;
+}
+
 TEST_F(SimTest, TracesEqualTheGoldenOnes)
 {
     const std::vector<Golden> goldens = {
@@ -75,26 +90,36 @@ TEST_F(SimTest, TracesEqualTheGoldenOnes)
     };
     for (const Golden& golden : goldens) {
         for (const char* seed : {"1", "2"}) {
-            std::vector<std::string> args = {"--board", golden.Board, "--seed", seed, "--trace", "--check"};
+            std::vector<std::string> args = {"--board", golden.Board, "--seed", seed};
             args.insert(args.end(), golden.Options.begin(), golden.Options.end());
-            const ToolRun r = Sim(args);
-            ASSERT_EQ(r.Status, 0) << r.Err;
-            const std::string path = DataDir + "/traces/" + golden.Name + "-seed" + seed + ".txt";
-            if (Regenerating()) {
-                Scratch.WriteText("regenerated", r.Out);
-                std::filesystem::copy_file(Scratch.File("regenerated"), path,
-                                           std::filesystem::copy_options::overwrite_existing);
-            }
-            // Compared in full; after a deliberate change of the rules or the default board,
-            // regenerate with TARNHOLLOW_REGENERATE=1 and look at the difference.
-            const std::vector<std::string> expected = Lines(ReadText(path));
-            const std::vector<std::string> actual = Lines(r.Out);
-            ASSERT_FALSE(expected.empty()) << path;
-            for (std::size_t i = 0; i < std::min(expected.size(), actual.size()); ++i) {
-                ASSERT_EQ(actual[i], expected[i]) << path << " line " << i + 1;
-            }
-            EXPECT_EQ(actual.size(), expected.size()) << path;
+            ExpectGoldenTrace(golden.Name + std::string("-seed") + seed, args);
         }
+    }
+}
+
+// Games with scripted humans: every question, refusals, the mortgage choice, a human ruined
+// before he is asked anything, humans beside computers and humans alone.
+TEST_F(SimTest, HumanTracesEqualTheGoldenOnes)
+{
+    const std::vector<Golden> goldens = {
+        // Every slot human: five mortgage choices among several properties, humans ruined
+        // while they still owned properties, jobs and schooling refused.
+        {"small-b-humans111111-seed1-answers3",
+         DataDir + "/small-b.brd",
+         {"--players", "111111", "--cash", "30000", "--humans", "111111", "--seed", "1", "--answers", "3"}},
+        // One human among computers, who refuses school and a job and is ruined unasked.
+        {"small-a-humans100000-seed4-answers3",
+         DataDir + "/small-a.brd",
+         {"--players", "101101", "--humans", "100000", "--seed", "4", "--answers", "3"}},
+        // Two humans against a computer on the default board, choosing what to mortgage eleven times.
+        {"default-humans101010-seed1-answers3",
+         DefaultBoard,
+         {"--players", "111000", "--humans", "101010", "--seed", "1", "--answers", "3"}},
+    };
+    for (const Golden& golden : goldens) {
+        std::vector<std::string> args = {"--board", golden.Board};
+        args.insert(args.end(), golden.Options.begin(), golden.Options.end());
+        ExpectGoldenTrace(golden.Name, args);
     }
 }
 
@@ -132,6 +157,66 @@ TEST_F(SimTest, ContinuedGamesEqualUninterruptedOnes)
             std::vector<std::string> expected = {"game " + seed};
             expected.insert(expected.end(), from, lines.end());
             EXPECT_EQ(Lines(continued.Out), expected) << "saved at throw " << throwNumber;
+        }
+    }
+}
+
+TEST_F(SimTest, ContinuedHumanGamesEqualUninterruptedOnes)
+{
+    const std::string humans = "101011";
+    const std::vector<std::string> game = {"--board",   DataDir + "/small-b.brd",
+                                           "--players", "111111",
+                                           "--cash",    "30000",
+                                           "--humans",  humans,
+                                           "--seed",    "6",
+                                           "--answers", "9"};
+    auto with = [&](std::vector<std::string> more) {
+        more.insert(more.begin(), game.begin(), game.end());
+        more.push_back("--trace");
+        return more;
+    };
+    const ToolRun whole = Sim(with({}));
+    ASSERT_EQ(whole.Status, 0) << whole.Err;
+    const std::vector<std::string> lines = Lines(whole.Out);
+    for (int throwNumber : {1, 40, 150, 300}) {
+        const std::string file = Scratch.File("humans-" + std::to_string(throwNumber) + ".sav");
+        const ToolRun saving = Sim(with({"--save-at", std::to_string(throwNumber), file}));
+        ASSERT_EQ(saving.Status, 0) << saving.Err;
+        EXPECT_EQ(saving.Out, whole.Out) << "saving changes nothing";
+        const std::string next = "turn " + std::to_string(throwNumber + 1) + " ";
+        const auto from = std::find_if(lines.begin(), lines.end(),
+                                       [&](const std::string& l) { return l.rfind(next, 0) == 0; });
+        ASSERT_NE(from, lines.end()) << "the game is too short for throw " << throwNumber;
+        // The answers drawn so far: one per question and one per mortgage of a human.
+        std::int32_t drawn = 0;
+        std::int32_t asked = 0;
+        for (auto line = lines.begin(); line != from; ++line) {
+            const bool ask = line->rfind("ask ", 0) == 0;
+            const bool mortgage = line->rfind("mortgage ", 0) == 0;
+            if (ask || (mortgage && humans[static_cast<std::size_t>((*line)[9] - '0')] == '1')) {
+                ++drawn;
+            }
+            asked += ask ? 1 : 0;
+        }
+        std::vector<std::string> expected = {"game 6"};
+        expected.insert(expected.end(), from, lines.end());
+        const ToolRun continued = Sim({"--load", file, "--seed", "6", "--humans", humans, "--answers", "9",
+                                       "--answers-drawn", std::to_string(drawn), "--trace", "--check"});
+        ASSERT_EQ(continued.Status, 0) << continued.Err;
+        EXPECT_EQ(Lines(continued.Out), expected)
+            << "saved at throw " << throwNumber << ", " << drawn << " answers drawn";
+        if (throwNumber == 150) {
+            EXPECT_GT(asked, 0);
+            EXPECT_GT(drawn, asked) << "the humans mortgaged before throw 150";
+            // Without the humans the file's players are all computers, and nobody is asked.
+            const ToolRun computers = Sim({"--load", file, "--seed", "6", "--trace"});
+            ASSERT_EQ(computers.Status, 0) << computers.Err;
+            EXPECT_EQ(computers.Out.find("\nask "), std::string::npos);
+            EXPECT_NE(Lines(computers.Out), expected);
+            // Answers from the start of their generator are other answers.
+            const ToolRun fresh =
+                Sim({"--load", file, "--seed", "6", "--humans", humans, "--answers", "9", "--trace"});
+            EXPECT_NE(Lines(fresh.Out), expected);
         }
     }
 }
@@ -211,6 +296,10 @@ TEST_F(SimTest, RefusalsExitWithStatusTwo)
         {"--games", "2", "--load", "x.sav"},
         {"--jobs", "0"},
         {"--jobs", "257"},
+        {"--humans", "1111111"},
+        {"--humans"},
+        {"--answers", "-1"},
+        {"--answers-drawn", "-3"},
     };
     for (const auto& args : usage) {
         const ToolRun r = Sim(args);

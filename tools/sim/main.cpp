@@ -1,5 +1,5 @@
 // tarnhollow-sim: the simulator's command line.
-#include "Simulator.h"
+#include "SimCommand.h"
 
 #include <cstdio>
 
@@ -7,14 +7,14 @@ int main(int argc, char** argv)
 {
     std::vector<std::string> args(argv + 1, argv + argc);
     std::string error;
-    const std::optional<SimOptions> options = ParseSimOptions(args, error);
-    if (!options) {
+    const std::optional<SimCommand> command = ParseSimCommand(args, error);
+    if (!command) {
         std::fprintf(stderr, "tarnhollow-sim: %s\n%s", error.c_str(), SimUsage);
-        return 2;
+        return SimExit::BadInput;
     }
-    const SimStatus status = RunSimulator(*options, stdout);
+    const SimStatus status = RunSimCommand(*command, stdout);
     std::fflush(stdout);
-    if (status.ExitCode != 0) {
+    if (status.ExitCode != SimExit::Ok) {
         std::fprintf(stderr, "tarnhollow-sim: %s\n", status.Message.c_str());
     }
     return status.ExitCode;

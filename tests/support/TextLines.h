@@ -1,0 +1,16 @@
+// TextLines: a text cut into its lines, for comparing traces and tool output line by line.
+#pragma once
+
+#include <sstream>
+#include <string>
+#include <vector>
+
+inline std::vector<std::string> Lines(const std::string& text)
+{
+    std::vector<std::string> lines;
+    std::istringstream in(text);
+    for (std::string line; std::getline(in, line);) {
+        lines.push_back(line);
+    }
+    return lines;
+}
