@@ -304,7 +304,7 @@ TEST_F(GameDialogsTest, YesNeedsTheYesButtonAndEverythingElseIsNo)
     Select(OneRoadX, OneRoadY);
     const auto ask = [&](const std::function<void(Window&)>& look) {
         bool answer = false;
-        WhileShown([&] { answer = YesNo().AskDecision(DecisionCode::Buy); }, look, ModalResult::Cancel);
+        WhileShown([&] { answer = YesNo().AskDecision(DecisionCode::Buy); }, look, 99);
         Select(OneRoadX, OneRoadY);
         return answer;
     };
@@ -317,8 +317,13 @@ TEST_F(GameDialogsTest, YesNeedsTheYesButtonAndEverythingElseIsNo)
         YesNo().NoButton.SetFocus();
         TestHooks::Key(*App, Key::Return);
     }));
-    // The close box (the modal result Cancel).
-    EXPECT_FALSE(ask(nullptr));
+    // The close box of the caption bar.
+    EXPECT_FALSE(ask([&](Window& w) {
+        const Rect outer = w.OuterRect();
+        const std::int32_t half = w.CaptionHeight() / 2;
+        TestHooks::Click(*App, outer.Right - w.FrameWidth() - half, outer.Top + w.FrameWidth() + half);
+    }));
+    EXPECT_EQ(YesNo().ModalResult, ModalResult::Cancel);
     // The buttons sit either side of the middle, 8 pixels from it and from the bottom.
     WhileShown([&] { YesNo().AskDecision(DecisionCode::Job); },
                [&](Window&) {
