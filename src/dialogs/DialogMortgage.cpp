@@ -118,7 +118,7 @@ void TDialogMortgage::SelectEntry(std::int32_t index)
         if (count++ != index)
             continue;
         SelectedIndex = i;
-        Picture.Frame = cell.Kind + 8 * State.Current - 50;
+        Picture.Frame = DialogFrame::OwnedLot(State.Current, cell.Kind - CellKind::OwnedLot);
         Label1.SetCaption(KindName(cell.Kind));
         const std::int32_t price = TheBoard.Price(0, entry.X, entry.Y);
         const std::int32_t rent = TheBoard.Rent(0, entry.X, entry.Y);

@@ -117,14 +117,14 @@ void TDialogOk::ShowContent()
         StructureInformation();
         break;
     case EventCode::Rent:
-        Picture.Frame = 19;
+        Picture.Frame = DialogFrame::Payment;
         ShowLabel(Label1, MakeRelRect(0.095f, 0.02f, 0.11f, 0.04f),
                   Fragment(DialogText::Pay) + NameOf(State, State.EventArg) +
                       Fragment(DialogText::SpaceDollar) + std::to_string(State.EventAmount),
                   2, true);
         break;
     case EventCode::Treasury:
-        Picture.Frame = 10;
+        Picture.Frame = DialogFrame::Building(CellKind::Governor);
         ShowLabel(Label1, MakeRelRect(0.095f, 0.022f, 0.12f, 0.02f),
                   Fragment(State.EventArg != 0 ? DialogText::Receive : DialogText::PayDollar) +
                       std::to_string(State.EventAmount),
@@ -133,7 +133,7 @@ void TDialogOk::ShowContent()
                   false);
         break;
     case EventCode::Police:
-        Picture.Frame = 13;
+        Picture.Frame = DialogFrame::Building(CellKind::Police);
         ShowLabel(Label1, MakeRelRect(0.095f, 0.02f, 0.12f, 0.02f),
                   Fragment(DialogText::Fine) + std::to_string(State.EventAmount), 2, false);
         ShowLabel(Label2, MakeRelRect(0.095f, 0.04f, 0.12f, 0.02f), Fragment(DialogText::PoliceDp), 2, false);
@@ -141,38 +141,38 @@ void TDialogOk::ShowContent()
             ShowLabel(Label3, MakeRelRect(0.095f, 0.06f, 0.12f, 0.02f), TurnsLine(State.EventArg), 2, false);
         break;
     case EventCode::Jail:
-        Picture.Frame = 14;
+        Picture.Frame = DialogFrame::Building(CellKind::Prison);
         ShowLabel(Label1, MakeRelRect(0.105f, 0.02f, 0.1f, 0.04f), Fragment(DialogText::SeeFamily), 2, true);
         // The visit always costs one turn, whatever EventArg holds.
         ShowLabel(Label2, MakeRelRect(0.095f, 0.06f, 0.12f, 0.02f), TurnsLine(1), 2, false);
         break;
     case EventCode::Hospital:
-        Picture.Frame = 15;
+        Picture.Frame = DialogFrame::Building(CellKind::Hospital);
         ShowLabel(Label1, MakeRelRect(0.105f, 0.02f, 0.1f, 0.04f),
                   Fragment(DialogText::HospitalBill) + std::to_string(State.EventAmount), 2, true);
         if (State.EventArg != 0)
             ShowLabel(Label2, MakeRelRect(0.095f, 0.06f, 0.12f, 0.02f), TurnsLine(State.EventArg), 2, false);
         break;
     case EventCode::Courthouse:
-        Picture.Frame = 16;
+        Picture.Frame = DialogFrame::Building(CellKind::Courthouse);
         ShowLabel(Label1, MakeRelRect(0.095f, 0.022f, 0.12f, 0.02f), Fragment(DialogText::PutInPrison), 2,
                   false);
         ShowLabel(Label2, MakeRelRect(0.095f, 0.045f, 0.12f, 0.02f), Fragment(DialogText::OutFiveTurns), 2,
                   false);
         break;
     case EventCode::Seizure:
-        Picture.Frame = 24 + 8 * State.EventArg + State.EventAmount;
+        Picture.Frame = DialogFrame::OwnedLot(State.EventArg, State.EventAmount);
         ShowLabel(Label1, MakeRelRect(0.095f, 0.025f, 0.11f, 0.048f),
                   NameOf(State, State.EventArg) + Fragment(DialogText::LostMortgaged), 2, true);
         break;
     case EventCode::Ruined:
-        Picture.Frame = State.Current;
+        Picture.Frame = DialogFrame::Pawn(State.Current);
         ShowLabel(Label1, BesidePawn, NameOf(State, State.Current) + Fragment(DialogText::IsRuined), 2, true);
         break;
     case EventCode::GameOver: {
         // With nobody left in play there is no pawn to show and no name to read.
         const std::int32_t winner = State.Winner();
-        Picture.Frame = winner;
+        Picture.Frame = DialogFrame::Pawn(winner);
         Picture.SetVisible(winner >= 0);
         if (winner >= 0)
             ShowLabel(Label1, BesidePawn, NameOf(State, winner) + Fragment(DialogText::Wins), 2, true);
@@ -189,7 +189,7 @@ void TDialogOk::ShowContent()
 void TDialogOk::StreetInformation()
 {
     const std::int32_t street = TheBoard.CellAt(TheBoard.CursorX, TheBoard.CursorY).Street;
-    Picture.Frame = 18;
+    Picture.Frame = DialogFrame::Building(CellKind::BareLot);
     ShowLabel(Label1, MakeRelRect(0.095f, 0.02f, 0.12f, 0.02f), TheBoard.GetStreetName(street), 2, false);
     ShowLabel(Label2, MakeRelRect(0.095f, 0.05f, 0.12f, 0.02f),
               Text(TextGroup::StreetInfo, StreetInfoText::StreetValue), 0, false);
@@ -204,7 +204,9 @@ void TDialogOk::StructureInformation()
     // The prison zone is shown as the prison.
     const std::int32_t kind = cell.Kind == CellKind::PrisonZone ? CellKind::Prison : cell.Kind;
     const std::int32_t owner = cell.Owner;
-    Picture.Frame = kind < CellKind::OwnedLot ? kind - 55 : kind - 58 + 8 * owner;
+    // The picture the board shows for the cell; an owned lot in its owner's colours.
+    Picture.Frame = kind < CellKind::OwnedLot ? DialogFrame::Building(kind)
+                                              : DialogFrame::OwnedLot(owner - 1, kind - CellKind::OwnedLot);
     ShowLabel(Label1, MakeRelRect(0.003f, 0.09f, 0.105f, 0.02f),
               Text(TextGroup::KindNames, kind - CellKind::LotForSale), 2, false);
     WriteText(*this, Text(TextGroup::StreetInfo, StreetInfoText::Streets), NamesColumn, 0.01f);

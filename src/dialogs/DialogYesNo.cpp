@@ -89,7 +89,7 @@ void TDialogYesNo::ShowContent()
     const std::int32_t current = State.Current;
     switch (Tag) {
     case DecisionCode::Buy:
-        Picture.Frame = 24 + 8 * current;
+        Picture.Frame = DialogFrame::OwnedLot(current, 0);
         ShowLabel(Label1, Question, Fragment(DialogText::BuyLotFor) + std::to_string(State.EventAmount) + "?",
                   2, true);
         DrawStreetList(0.09f, 0.01f);
@@ -98,7 +98,7 @@ void TDialogYesNo::ShowContent()
         // The structure to be built is the one after the lot's own: Kind 74 + s asks for s + 1.
         const std::int32_t next =
             TheBoard.CellAt(TheBoard.CursorX, TheBoard.CursorY).Kind - CellKind::BareLot;
-        Picture.Frame = next + 8 * current + 24;
+        Picture.Frame = DialogFrame::OwnedLot(current, next);
         ShowLabel(Label1, Question,
                   Fragment(DialogText::DoYouBuild) + std::string(Text(TextGroup::StructureNames, next)) +
                       Fragment(DialogText::ForDollar) + std::to_string(State.EventAmount) + "?",
@@ -107,7 +107,7 @@ void TDialogYesNo::ShowContent()
         break;
     }
     case DecisionCode::Job: {
-        Picture.Frame = 11;
+        Picture.Frame = DialogFrame::Building(CellKind::Employment);
         ShowLabel(Label1, MakeRelRect(0.095f, 0.02f, 0.17f, 0.02f), Fragment(DialogText::JobOpenings), 0,
                   false);
         ShowLabel(Label2, MakeRelRect(0.095f, 0.045f, 0.17f, 0.02f),
@@ -122,7 +122,7 @@ void TDialogYesNo::ShowContent()
         break;
     }
     case DecisionCode::School:
-        Picture.Frame = 12;
+        Picture.Frame = DialogFrame::Building(CellKind::University);
         ShowLabel(Label1, MakeRelRect(0.095f, 0.02f, 0.14f, 0.02f),
                   Dollars(State.EventAmount) + Fragment(DialogText::ForSchoolTuition), 2, false);
         ShowLabel(Label2, MakeRelRect(0.095f, 0.05f, 0.14f, 0.02f),
