@@ -3,6 +3,7 @@
 #include "shell/MainWnd.h"
 
 #include "graphics/Geometry.h"
+#include "graphics/PictureCatalog.h"
 #include "graphics/SoundPlayer.h"
 #include "graphics/Surface.h"
 #include "platform/Application.h"
@@ -11,6 +12,8 @@
 #include "shell/WinProcedure.h"
 #include "texts/Options.h"
 
+#include <chrono>
+#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <sys/utsname.h>
@@ -57,6 +60,22 @@ std::string CurrentFolder()
     return dir;
 }
 
+// For bench/start_time.sh: with TARNHOLLOW_START_MARK set, the wall-clock time at which the main
+// menu's first frame has reached the window goes to standard error.
+constexpr const char* StartMarkVariable = "TARNHOLLOW_START_MARK";
+
+void ReportMenuOnScreen(Application& app)
+{
+    const char* wanted = std::getenv(StartMarkVariable);
+    if (wanted == nullptr || *wanted == '\0')
+        return;
+    app.Present();
+    const auto since = std::chrono::system_clock::now().time_since_epoch();
+    const auto micros = std::chrono::duration_cast<std::chrono::microseconds>(since).count();
+    std::fprintf(stderr, "tarnhollow: main menu on screen at %lld.%06lld\n",
+                 static_cast<long long>(micros / 1000000), static_cast<long long>(micros % 1000000));
+}
+
 } // namespace
 
 TMainWnd::TMainWnd(Application& app, ShellFactory factory)
@@ -97,14 +116,10 @@ void TMainWnd::FormActivate()
     if (Activated)
         return;
     Activated = true;
-    DialogSkin = std::make_unique<Surface>();
-    DialogSkin->LoadImage(0, 0, "BDialog", "res00.dat", false, 0);
-    DialogButtonSkin = std::make_unique<Surface>();
-    DialogButtonSkin->LoadImage(3, 128, "DlgButton", "res00.dat", true, 48);
-    CheckBoxSkin = std::make_unique<Surface>();
-    CheckBoxSkin->LoadImage(3, 32, "CheckBox", "res00.dat", true, 32);
-    ComboBoxSkin = std::make_unique<Surface>();
-    ComboBoxSkin->LoadImage(3, 192, "ComboBox", "res00.dat", true, 32);
+    DialogSkin = LoadPicture(Pictures::BDialog);
+    DialogButtonSkin = LoadPicture(Pictures::DlgButton);
+    CheckBoxSkin = LoadPicture(Pictures::CheckBox);
+    ComboBoxSkin = LoadPicture(Pictures::ComboBox);
     if (Factory.CloseDialog) {
         auto made = Factory.CloseDialog(*this);
         CloseDlg = made.Object;
@@ -227,13 +242,15 @@ void TMainWnd::TimerTimer()
 void TMainWnd::ApplyRequest()
 {
     const ShellState request = RequestedState;
+    bool firstMenu = false;
     switch (request) {
     case ShellState::InMainMenu:
-        if (ScreenState == ShellState::Ready) {
+        firstMenu = ScreenState == ShellState::Ready;
+        if (firstMenu) {
             CreateGameAndMainMenu();
         } else if (ScreenState == ShellState::InGame) {
-            if (MainMenuScreen != nullptr && Factory.UpdateMainMenuButtons)
-                Factory.UpdateMainMenuButtons(*MainMenuScreen);
+            if (MainMenuOwner != nullptr && Factory.UpdateMainMenuButtons)
+                Factory.UpdateMainMenuButtons(*MainMenuOwner);
         } else if (ScreenState == ShellState::InEditor) {
             DestroyScreen(EditorOwner);
             EditorScreen = nullptr;
@@ -274,6 +291,8 @@ void TMainWnd::ApplyRequest()
     }
     ScreenState = request;
     RequestedState = ShellState::None;
+    if (firstMenu)
+        ReportMenuOnScreen(*App());
 }
 
 void TMainWnd::CreateGameAndMainMenu()
