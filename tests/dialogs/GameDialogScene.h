@@ -85,7 +85,7 @@ protected:
         }
         State.Current = 0;
         State.Running = true;
-        Tiles = GamePicture("table1", ImageLayout::Sheet, 144, 105, true);
+        Tiles = GamePicture(Pictures::Table1);
         GameDialogScreen screen;
         screen.RedrawBoard = [this] { ++Redraws; };
         screen.SelectedCellPoint = [this] { return CellPoint; };

@@ -5,6 +5,7 @@
 #include "Shots.h"
 #include "board/Board.h"
 #include "dialogs/GameDialogsHost.h"
+#include "graphics/PictureCatalog.h"
 #include "graphics/Surface.h"
 #include "platform/Window.h"
 #include "rules/RulesHost.h"
@@ -22,8 +23,8 @@ struct DialogScene
         std::string error;
         if (!MakeMidGame(context.GameDir, Game, error))
             throw std::runtime_error(error);
-        Screen =
-            std::make_unique<BoardScreen>(context.Main, Game.Board, (context.GameDir / "res00.dat").string());
+        Screen = std::make_unique<BoardScreen>(context.Main, Game.Board,
+                                               (context.GameDir / Pictures::Archive).string());
         Screen->Activate();
         GameDialogScreen services;
         services.RedrawBoard = [this] { Screen->View.Redraw(); };
