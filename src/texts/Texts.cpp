@@ -130,6 +130,12 @@ constexpr std::string_view LongMessagesTexts[] = {
 constexpr std::string_view LongestMessagesTexts[] = {
     " does exist or cannot be read. Please check the file name and access privileges.",
     "(You have four weeks to pay off the mortgage before it will be seized)"};
+// The file dialog's refusals of a typed name, and the further lines of the credits.
+constexpr std::string_view MenuMessagesTexts[] = {
+    "A file name cannot contain / or \\.", "A file name cannot begin with a full stop.",
+    "A file name cannot contain control characters such as tabs or line breaks.",
+    "A file name can have at most 64 characters.",
+    "Every picture and sound of the game is drawn and played by its own code."};
 
 constexpr GroupSpec Groups[] = {
     {TextGroup::OwnerNames, 32, OwnerNamesTexts},
@@ -159,6 +165,7 @@ constexpr GroupSpec Groups[] = {
     {TextGroup::EditorMore, 32, EditorMoreTexts},
     {TextGroup::LongMessages, 64, LongMessagesTexts},
     {TextGroup::LongestMessages, 128, LongestMessagesTexts},
+    {TextGroup::MenuMessages, 128, MenuMessagesTexts},
 };
 
 constexpr std::size_t GroupCount = std::size(Groups);

@@ -35,6 +35,7 @@ enum class TextGroup
     EditorMore,        // EditorMoreText
     LongMessages,      // LongText, 64-byte slots
     LongestMessages,   // LongestText, 128-byte slots
+    MenuMessages,      // MenuText, 128-byte slots
 };
 
 namespace MainMenuText {
@@ -243,6 +244,17 @@ enum : int
 {
     CannotRead,
     FourWeeks
+};
+}
+
+namespace MenuText {
+enum : int
+{
+    NameHasSeparator,
+    NameStartsWithDot,
+    NameHasControlCharacter,
+    NameTooLong,
+    CreditsMore
 };
 }
 
