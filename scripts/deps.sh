@@ -10,6 +10,10 @@ TARNHOLLOW_PACKAGES=(
 # What only the tests need: the desktop's validators of the desktop entry and the AppStream
 # metadata, and dpkg-shlibdeps, against which the Debian package's dependencies are checked.
 TARNHOLLOW_TEST_PACKAGES=(desktop-file-utils appstream dpkg-dev)
+# What the tests that start the program on a real X display need: a private X server, and for the
+# end-to-end test xdotool to drive it and ImageMagick to take and compare screenshots. Without them
+# those tests are skipped.
+TARNHOLLOW_DISPLAY_TEST_PACKAGES=(xvfb xdotool imagemagick)
 
 tarnhollow_install_packages() {
   local missing=() pkg

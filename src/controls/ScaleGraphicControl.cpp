@@ -98,6 +98,10 @@ void TScaleMouseCaptureControl::HandleMouseUp(int, ShiftState, std::int32_t x, s
 
 void TScaleMouseCaptureControl::HandleClick()
 {
+    // The click ends the press: its command may run a dialog, after whose loop the release that
+    // made the click never reaches this control, which would otherwise keep the capture as if
+    // still held down and swallow the next click anywhere.
+    Pressed = 0;
     if (Group != 0) {
         Selected = 1;
         if (WinControl* parent = Parent()) {

@@ -276,6 +276,37 @@ TEST_F(ScaleControlsTest, AClickReportsTheIdToTheScreenAndHoverFollowsThePointer
     EXPECT_EQ(Screen->Commands.size(), 4u);
 }
 
+TEST_F(ScaleControlsTest, AClickWhoseCommandRunsADialogLeavesNoPressBehindToSwallowTheNextClick)
+{
+    ProbeGraphic options(Screen.get());
+    ProbeGraphic credits(Screen.get());
+    options.Setup(nullptr, MakeRelRect(0.2f, 0.24f, 0.26f, 0.13f), 0, CommandId::Options, "", nullptr);
+    credits.Setup(nullptr, MakeRelRect(0.54f, 0.24f, 0.26f, 0.13f), 0, CommandId::Credits, "", nullptr);
+    SomeDialog dialog(*App);
+    dialog.SetBounds(400, 500, 200, 100);
+    // The first button's command runs the dialog, which the player closes with a click in it.
+    Screen->OnCommand = [&](int code) {
+        if (code != CommandId::Options)
+            return;
+        int turn = 0;
+        TestHooks::SetModalHook(*App, [&](Window& w) {
+            if (++turn == 1)
+                TestHooks::Click(*App, 450, 550);
+            else
+                w.ModalResult = ModalResult::Ok;
+        });
+        dialog.ShowModal();
+        TestHooks::SetModalHook(*App, nullptr);
+    };
+    TestHooks::Click(*App, 300, 200);
+    Pump();
+    EXPECT_EQ(options.Pressed, 0);
+    TestHooks::Click(*App, 650, 200);
+    Pump();
+    EXPECT_THAT(Screen->Commands, ElementsAre(CommandId::Options, CommandId::Credits));
+    EXPECT_FALSE(options.MouseCapture());
+}
+
 TEST_F(ScaleControlsTest, ADisabledControlTakesNoCaptureFromTheScreensHoverSync)
 {
     ProbeGraphic control(Screen.get());
