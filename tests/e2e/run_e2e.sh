@@ -30,7 +30,10 @@ finish() {
   xs_cleanup
   if [ $status -eq 0 ] && [ -z "${TARNHOLLOW_E2E_KEEP:-}" ]; then
     rm -rf "$XS_OUT"
+  elif [ $status -eq 0 ]; then
+    xs_keep_shots
   elif [ $status -ne 0 ]; then
+    xs_keep_shots
     echo "The screenshots and steps of this run are in $XS_OUT" >&2
     cat "$XS_LOG" >&2
     [ -s "$XS_OUT/game-stderr.txt" ] && { echo "The game's standard error:" >&2; cat "$XS_OUT/game-stderr.txt" >&2; }

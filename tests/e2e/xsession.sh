@@ -12,6 +12,7 @@ XS_GAME_PID=""
 XS_WIDTH=0
 XS_HEIGHT=0
 XS_LOG=""
+XS_EPOCH=$EPOCHREALTIME
 
 xs_tools_missing() {
   local tool missing=()
@@ -21,8 +22,9 @@ xs_tools_missing() {
   echo "${missing[*]}"
 }
 
+# A line of the steps' log, with the seconds since the script began.
 xs_log() {
-  echo "$*" >>"$XS_LOG"
+  printf '%6.1f s  %s\n' "$(awk -v t="$EPOCHREALTIME" -v s="$XS_EPOCH" 'BEGIN { print t - s }')" "$*" >>"$XS_LOG"
 }
 
 # Ends the script (its EXIT trap cleans up).
@@ -108,9 +110,16 @@ xs_cleanup() {
   fi
 }
 
-# xs_shot NAME: the whole screen as XS_OUT/NAME.png.
+# xs_shot NAME: the whole screen as XS_OUT/NAME.bmp (uncompressed: a shot takes some hundredths of a
+# second, where a PNG file would take a second).
 xs_shot() {
-  import -window root "$XS_OUT/$1.png" 2>>"$XS_LOG"
+  import -window root "$XS_OUT/$1.bmp" 2>>"$XS_LOG"
+}
+
+# The shots of a run that failed become PNG files, which any picture viewer opens.
+xs_keep_shots() {
+  command -v mogrify >/dev/null 2>&1 || return 0
+  (cd "$XS_OUT" && rm -f ./*-previous.bmp && mogrify -format png -quality 10 ./*.bmp && rm -f ./*.bmp) 2>/dev/null || true
 }
 
 # xs_differ A B [REGION]: how many pixels of shots A and B differ (by more than a trace), within
@@ -119,7 +128,7 @@ xs_differ() {
   local region=()
   [ -n "${3:-}" ] && region=(-extract "$3")
   local count
-  count=$(compare -metric AE -fuzz 2% "${region[@]}" "$XS_OUT/$1.png" "$XS_OUT/$2.png" null: 2>&1 || true)
+  count=$(compare -metric AE -fuzz 2% "${region[@]}" "$XS_OUT/$1.bmp" "$XS_OUT/$2.bmp" null: 2>&1 || true)
   count=${count%%.*}
   case "$count" in
   '' | *[!0-9]*) echo 999999999 ;; # not comparable: count it as different
@@ -129,7 +138,7 @@ xs_differ() {
 
 # xs_colours NAME: the number of different colours in a shot (a blank screen has one).
 xs_colours() {
-  identify -format '%k' "$XS_OUT/$1.png"
+  identify -format '%k' "$XS_OUT/$1.bmp"
 }
 
 # xs_wait_change REF NAME MIN SECONDS [REGION]: shots NAME until at least MIN pixels differ from
@@ -144,31 +153,32 @@ xs_wait_change() {
     elif [ "$(xs_differ "$ref" "$name" "$region")" -ge "$min" ]; then
       changed=1
     fi
-    cp "$XS_OUT/$name.png" "$XS_OUT/$name-previous.png"
-    sleep 0.15
+    cp "$XS_OUT/$name.bmp" "$XS_OUT/$name-previous.bmp"
+    sleep 0.1
   done
   xs_fail "$name: the screen did not change from $ref (at least $min pixels${region:+ in $region}) within $seconds s"
 }
 
-# xs_wait_still NAME SECONDS [KEYS...]: shots NAME until the screen stays the same for about a
-# second; between shots the keys are pressed (answers to whatever dialog is up).
+# xs_wait_still NAME SECONDS [KEYS...]: shots NAME until the screen stays the same for about two
+# thirds of a second (a walking pawn steps every quarter of a second); between shots the keys are
+# pressed (answers to whatever dialog is up).
 xs_wait_still() {
   local name=$1 seconds=$2
   shift 2
   local end=$((SECONDS + seconds)) same=0
   xs_shot "$name"
-  cp "$XS_OUT/$name.png" "$XS_OUT/$name-previous.png"
+  cp "$XS_OUT/$name.bmp" "$XS_OUT/$name-previous.bmp"
   while [ $SECONDS -le $end ]; do
-    sleep 0.3
+    sleep 0.25
     if [ $# -gt 0 ]; then xdotool key "$@"; fi
     xs_shot "$name"
     if [ "$(xs_differ "$name" "$name-previous")" -lt 50 ]; then
       same=$((same + 1))
-      [ $same -ge 3 ] && return 0
+      [ $same -ge 2 ] && return 0
     else
       same=0
     fi
-    cp "$XS_OUT/$name.png" "$XS_OUT/$name-previous.png"
+    cp "$XS_OUT/$name.bmp" "$XS_OUT/$name-previous.bmp"
   done
   xs_fail "$name: the screen did not settle within $seconds s"
 }

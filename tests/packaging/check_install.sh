@@ -110,7 +110,7 @@ if [ -x "$sim" ]; then
     rm -rf "$XS_OUT"
     mkdir -p "$XS_OUT"
     XS_LOG=$XS_OUT/steps.log
-    trap 'status=$?; xs_cleanup; cleanup; [ $status -eq 0 ] && rm -rf "$XS_OUT"; exit $status' EXIT
+    trap 'status=$?; xs_cleanup; cleanup; if [ $status -eq 0 ]; then rm -rf "$XS_OUT"; else xs_keep_shots; fi; exit $status' EXIT
     xs_start_server 1024 768
     xs_start_game "$elsewhere" "$prefix/bin/tarnhollow" XDG_DATA_HOME="$xdg"
     xs_wait_still menu 10
