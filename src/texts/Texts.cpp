@@ -130,6 +130,33 @@ constexpr std::string_view LongestMessagesTexts[] = {
     " does exist or cannot be read. Please check the file name and access privileges.",
     "(You have four weeks to pay off the mortgage before it will be seized)"};
 
+constexpr std::string_view EditorReportTexts[] = {
+    "Check",
+    "Board Check",
+    "Ready to play",
+    "Problems found: ",
+    "&Try it",
+    "Try It",
+    "Computer players are trying the board: ",
+    " of ",
+    " games",
+    "Stopped: only the games played so far count.",
+    "Games played: ",
+    " computer players",
+    "Throws a game: mean ",
+    ", median ",
+    ", longest ",
+    "Days a game: about ",
+    "Stopped at the turn limit without a winner: ",
+    "Ended with nobody left: ",
+    "Wins:",
+    "Lots that earned the most rent:",
+    " a game",
+    "No lot earned any rent.",
+    " is not a board file that can be read. The default board is shown instead.",
+    "Neither that file nor the default board could be read: the board is unchanged.",
+    " could not be written. Please check the file name and access privileges."};
+
 constexpr GroupSpec Groups[] = {
     {TextGroup::OwnerNames, 32, OwnerNamesTexts},
     {TextGroup::MainMenu, 32, MainMenuTexts},
@@ -158,6 +185,7 @@ constexpr GroupSpec Groups[] = {
     {TextGroup::EditorMore, 32, EditorMoreTexts},
     {TextGroup::LongMessages, 64, LongMessagesTexts},
     {TextGroup::LongestMessages, 128, LongestMessagesTexts},
+    {TextGroup::EditorReport, 128, EditorReportTexts},
 };
 
 constexpr std::size_t GroupCount = std::size(Groups);

@@ -35,6 +35,7 @@ enum class TextGroup
     EditorMore,        // EditorMoreText
     LongMessages,      // LongText, 64-byte slots
     LongestMessages,   // LongestText, 128-byte slots
+    EditorReport,      // EditorReportText, 128-byte slots: the board checker and "Try it"
 };
 
 namespace MainMenuText {
@@ -242,6 +243,37 @@ enum : int
 {
     CannotRead,
     FourWeeks
+};
+}
+
+namespace EditorReportText {
+enum : int
+{
+    Check,
+    BoardCheck,
+    ReadyToPlay,
+    ProblemsFound,
+    TryIt,
+    TryItCaption,
+    Playing,
+    Of,
+    Games,
+    Cancelled,
+    GamesPlayed,
+    Players,
+    Throws,
+    Median,
+    Longest,
+    Days,
+    TurnLimit,
+    NobodyWon,
+    Wins,
+    TopLots,
+    AGame,
+    NoRent,
+    NotABoard,
+    NoBoard,
+    NotWritten,
 };
 }
 

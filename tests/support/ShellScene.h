@@ -78,7 +78,7 @@ protected:
         App = std::make_unique<Application>();
         TestHooks::ForceScreenSize(*App, width, height);
         TestHooks::SetManualTimers(*App, true);
-        Main = std::make_unique<TMainWnd>(*App, ShellFactory{});
+        Main = std::make_unique<TMainWnd>(*App, Factory);
         App->SetMainWindow(Main.get());
         Main->Show();
         Pump();
@@ -149,6 +149,8 @@ protected:
         cairo_surface_destroy(image);
     }
 
+    // What the main window builds beyond its own (set before StartAt): none by default.
+    ShellFactory Factory;
     std::unique_ptr<Application> App;
     std::unique_ptr<TMainWnd> Main;
     std::unique_ptr<SceneScreen> Screen;

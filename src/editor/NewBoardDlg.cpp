@@ -1,0 +1,80 @@
+// The new board dialog: its layout, the size read from the edits with its limits and fallbacks.
+#include "editor/NewBoardDlg.h"
+
+#include "board/Board.h"
+#include "graphics/Surface.h"
+#include "shell/MainWnd.h"
+#include "texts/NumberText.h"
+#include "texts/Texts.h"
+
+#include <algorithm>
+#include <string>
+
+namespace {
+
+// The colour of the dialog's edits (red 0xB7, green 0xC5, blue 0xC9).
+constexpr Colour EditFace = 0xC9C5B7;
+constexpr int HandCursor = 1;
+
+void PlaceEdit(Edit& edit, TModalDialog& dialog, const RelRect& area)
+{
+    edit.SetParent(&dialog);
+    edit.Color = EditFace;
+    edit.TabStop = true;
+    const Rect r = ScreenRect(area);
+    edit.SetBounds(r.Left, r.Top, r.Width(), r.Height());
+}
+
+} // namespace
+
+std::int32_t ReadBoardSide(const std::string& text, std::int32_t current)
+{
+    const std::optional<std::int64_t> number = ReadWholeNumber(text);
+    const std::int64_t side = number.has_value() ? *number : current;
+    return static_cast<std::int32_t>(
+        std::clamp<std::int64_t>(side, TNewBoardDlg::MinSide, TNewBoardDlg::MaxSide));
+}
+
+TNewBoardDlg::TNewBoardDlg(WinControl& owner, const Board& board)
+    : TModalDialog(owner), OkButton(this), CancelButton(this), WidthEdit(this), HeightEdit(this),
+      EditorBoard(board)
+{
+    SetCaption(Text(TextGroup::EditorMore, EditorMoreText::NewBoard));
+    Background = DialogSkin.get();
+    SetPlacement(MakeRelRect(0.39f, 0.425f, 0.22f, 0.15f));
+    PlaceEdit(WidthEdit, *this, MakeRelRect(0.06f, 0.04f, 0.04f, 0.024f));
+    PlaceEdit(HeightEdit, *this, MakeRelRect(0.15f, 0.04f, 0.04f, 0.024f));
+    OkButton.SetCursor(HandCursor);
+    CancelButton.SetCursor(HandCursor);
+    OkButton.Setup(nullptr, MakeRelRect(0.025f, 0.1f, 0.078f, 0.03f), 0, ModalResult::Ok,
+                   Text(TextGroup::DialogButtons, ButtonText::Ok), DialogButtonSkin.get());
+    CancelButton.Setup(nullptr, MakeRelRect(0.117f, 0.1f, 0.078f, 0.03f), 0, ModalResult::Cancel,
+                       Text(TextGroup::DialogButtons, ButtonText::Cancel), DialogButtonSkin.get());
+    auto enter = [this] {
+        ReadSize();
+        OkButton.SetFocus();
+    };
+    WidthEdit.ReturnPressed = enter;
+    HeightEdit.ReturnPressed = enter;
+}
+
+TNewBoardDlg::~TNewBoardDlg() = default;
+
+void TNewBoardDlg::ShowContent()
+{
+    OkButton.SetFocus();
+    BoardWidth = EditorBoard.Width();
+    BoardHeight = EditorBoard.Height();
+    WidthEdit.SetText(std::to_string(BoardWidth));
+    HeightEdit.SetText(std::to_string(BoardHeight));
+    if (Buffer != nullptr) {
+        Buffer->DrawTextAt(Text(TextGroup::EditorMore, EditorMoreText::Width), GetFont(), 0.06f, 0.043f, 1);
+        Buffer->DrawTextAt(Text(TextGroup::EditorMore, EditorMoreText::Height), GetFont(), 0.15f, 0.043f, 1);
+    }
+}
+
+void TNewBoardDlg::ReadSize()
+{
+    BoardWidth = ReadBoardSide(WidthEdit.Text(), EditorBoard.Width());
+    BoardHeight = ReadBoardSide(HeightEdit.Text(), EditorBoard.Height());
+}
