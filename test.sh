@@ -5,6 +5,8 @@ set -euo pipefail
 cd "$(dirname "$0")"
 source scripts/deps.sh
 tarnhollow_install_packages
+# Xvfb for the tests that start the program on a real X display; without it they are skipped.
+tarnhollow_install_packages xvfb || echo "xvfb is missing: the real-display tests will be skipped"
 jobs=$(nproc)
 
 echo "== Release build and tests"

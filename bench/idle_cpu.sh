@@ -19,16 +19,8 @@ cleanup() {
 trap cleanup EXIT
 
 if [ "$here" -eq 0 ]; then
-  command -v Xvfb >/dev/null || { echo "Xvfb is needed (Debian package xvfb)" >&2; exit 2; }
-  display=""
-  for n in $(seq 90 120); do
-    if [ ! -e "/tmp/.X11-unix/X$n" ] && [ ! -e "/tmp/.X$n-lock" ]; then display=":$n"; break; fi
-  done
-  [ -n "$display" ] || { echo "no free X display number" >&2; exit 2; }
-  Xvfb "$display" -screen 0 1920x1080x24 -nolisten tcp >/dev/null 2>&1 &
-  xvfb_pid=$!
-  sleep 1
-  export DISPLAY=$display
+  source bench/private_display.sh
+  start_private_display
 fi
 
 (cd build/game && exec ./tarnhollow) >/dev/null 2>&1 &

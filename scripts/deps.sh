@@ -3,7 +3,7 @@
 # test.sh). Uses apt-get as root, sudo otherwise, and names the packages when neither works.
 TARNHOLLOW_PACKAGES=(
   cmake ninja-build g++ pkg-config
-  libsdl2-dev libcairo2-dev libpango1.0-dev
+  libsdl2-dev libx11-dev libcairo2-dev libpango1.0-dev
   fonts-liberation2 fonts-dejavu-core fonts-dejavu-extra
   libgtest-dev libgmock-dev libbenchmark-dev
 )

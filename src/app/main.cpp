@@ -21,10 +21,13 @@ int main()
     }
     try {
         Application app;
+        // The font configuration and the faces load on a worker while the window is shown and the
+        // main window starts, rather than on the first text the player sees. Not earlier: SDL's
+        // start forks (to look for a session bus) and switches the locale for a moment (by which
+        // fontconfig reads numbers), neither safe beside a thread at work.
+        StartWarmingFonts();
         app.SetTitle("Tarnhollow 3.0");
         app.SetHelpFile("");
-        // Font configuration is loaded now rather than on the first text the player sees.
-        WarmFonts();
         auto mainWindow = std::make_unique<TMainWnd>(app, MakeShellFactory());
         app.SetMainWindow(mainWindow.get());
         try {

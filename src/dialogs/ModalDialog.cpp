@@ -70,6 +70,7 @@ void TModalDialog::FormShow()
     BusyMark.Set();
     Buffer.reset();
     Buffer = Surface::CreateCanvas(Pixels(), Width(), Height());
+    Buffer->TextObserver = TextObserver;
     if (Background != nullptr && !Background->IsEmpty())
         Surface::StretchBlit(*Buffer, ClientRect(), *Background, true,
                              Rect{0, 0, Background->Width, Background->Height});

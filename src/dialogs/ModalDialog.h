@@ -9,9 +9,11 @@
 #include "shell/WinProcedure.h"
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 
 class Surface;
+struct DrawnText;
 
 // The host of its own controls: they draw into Buffer, compose on the main window's scratch canvas
 // and send their commands to ButtonCommand.
@@ -32,6 +34,9 @@ class TModalDialog : public Window, public ScaledDialog
     const Surface* Background = nullptr;
     // The dialog's drawing surface, of the client size, only while shown.
     SurfaceSlot Buffer;
+    // Handed to every Buffer: told of each text drawn on the dialog (tests and uishot check that
+    // texts fit their boxes).
+    std::function<void(const DrawnText&)> TextObserver;
 
     // Places and fills the controls for the dialog's current kind; called at the end of each show.
     virtual void ShowContent() {}

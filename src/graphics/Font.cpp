@@ -3,9 +3,12 @@
 #include "graphics/Font.h"
 
 #include <algorithm>
+#include <atomic>
 #include <cctype>
 #include <map>
+#include <mutex>
 #include <pango/pangocairo.h>
+#include <thread>
 #include <utility>
 
 namespace {
@@ -45,6 +48,7 @@ class TextEngine
 public:
     TextEngine()
     {
+        // Creating the font map starts Pango reading the font configuration on a thread of its own.
         FontMap = pango_cairo_font_map_new();
         Context = pango_font_map_create_context(FontMap);
         // Fixed options, so that text pixels do not depend on the desktop's settings.
@@ -60,6 +64,7 @@ public:
     }
     ~TextEngine()
     {
+        AwaitWarmUp();
         g_object_unref(Context);
         g_object_unref(FontMap);
     }
@@ -96,14 +101,87 @@ public:
         return p;
     }
 
+    // Loads the game's faces on a worker thread. Pango and fontconfig are not to be used from two
+    // threads at once: every other use of the engine waits for the worker first (Engine()).
+    void StartWarmUp()
+    {
+        const std::lock_guard lock(WarmUpLock);
+        if (WarmUp.joinable()) {
+            return;
+        }
+        WarmUpPending.store(true, std::memory_order_release);
+        WarmUp = std::thread([this] { LoadFaces(); });
+    }
+
+    void AwaitWarmUp()
+    {
+        if (!WarmUpPending.load(std::memory_order_acquire)) {
+            return;
+        }
+        const std::lock_guard lock(WarmUpLock);
+        if (WarmUp.joinable()) {
+            WarmUp.join();
+        }
+        WarmUpPending.store(false, std::memory_order_release);
+    }
+
 private:
+    void LoadFaces();
+
     PangoFontMap* FontMap = nullptr;
     std::map<std::pair<std::string, int>, FaceProportions> Measured;
+    std::mutex WarmUpLock;
+    std::thread WarmUp;
+    std::atomic<bool> WarmUpPending{false};
 };
 
-TextEngine& Engine()
+// The description and horizontal scale of a face at a cell height and average character width.
+PangoFontDescription* DescribeFont(TextEngine& engine, const std::string& face, int weight, int pixelHeight,
+                                   int averageCharWidth, double& scale)
+{
+    const FamilyChoice choice = FamiliesFor(face);
+    // 0 asks for the default weight; Pango takes 100 to 1000.
+    const int pangoWeight = choice.Bold ? 700 : std::clamp(weight <= 0 ? 400 : weight, 100, 1000);
+    const FaceProportions p = engine.Proportions(choice.Families, pangoWeight);
+    // The cell height (ascent + descent) is asked for; Pango sizes by the em.
+    const double em = std::max(pixelHeight, 1) / p.CellHeight;
+    scale = averageCharWidth > 0 ? averageCharWidth / (em * p.AverageWidth) : 1.0;
+    PangoFontDescription* desc = pango_font_description_new();
+    pango_font_description_set_family(desc, choice.Families);
+    pango_font_description_set_weight(desc, static_cast<PangoWeight>(pangoWeight));
+    pango_font_description_set_absolute_size(desc, em * PANGO_SCALE);
+    return desc;
+}
+
+void TextEngine::LoadFaces()
+{
+    for (const char* face : {"Arial", "Times New Roman", "Impact"}) {
+        for (int weight : {400, 700}) {
+            double scale = 1.0;
+            PangoFontDescription* desc = DescribeFont(*this, face, weight, 16, 0, scale);
+            PangoLayout* layout = pango_layout_new(Context);
+            pango_layout_set_font_description(layout, desc);
+            pango_layout_set_text(layout, "Tarnhollow $0123456789", -1);
+            int w = 0;
+            int h = 0;
+            pango_layout_get_size(layout, &w, &h);
+            g_object_unref(layout);
+            pango_font_description_free(desc);
+        }
+    }
+}
+
+TextEngine& EngineInstance()
 {
     static TextEngine engine;
+    return engine;
+}
+
+// The engine, once any warm-up has finished.
+TextEngine& Engine()
+{
+    TextEngine& engine = EngineInstance();
+    engine.AwaitWarmUp();
     return engine;
 }
 
@@ -114,38 +192,21 @@ PangoContext* SharedTextContext()
     return Engine().Context;
 }
 
+void StartWarmingFonts()
+{
+    EngineInstance().StartWarmUp();
+}
+
 void WarmFonts()
 {
-    for (const char* face : {"Arial", "Times New Roman", "Impact"}) {
-        for (int weight : {400, 700}) {
-            const Font font(face, weight, 16, 0);
-            PangoLayout* layout = pango_layout_new(SharedTextContext());
-            pango_layout_set_font_description(layout, font.Description());
-            pango_layout_set_text(layout, "Tarnhollow $0123456789", -1);
-            int w = 0;
-            int h = 0;
-            pango_layout_get_size(layout, &w, &h);
-            g_object_unref(layout);
-        }
-    }
+    StartWarmingFonts();
+    Engine();
 }
 
 Font::Font(const std::string& face, int weight, int pixelHeight, int averageCharWidth)
     : FaceName(face), FontWeight(weight), Height(pixelHeight)
 {
-    const FamilyChoice choice = FamiliesFor(face);
-    // 0 asks for the default weight; Pango takes 100 to 1000.
-    const int pangoWeight = choice.Bold ? 700 : std::clamp(weight <= 0 ? 400 : weight, 100, 1000);
-    const FaceProportions p = Engine().Proportions(choice.Families, pangoWeight);
-    // The cell height (ascent + descent) is asked for; Pango sizes by the em.
-    const double em = std::max(pixelHeight, 1) / p.CellHeight;
-    if (averageCharWidth > 0) {
-        Scale = averageCharWidth / (em * p.AverageWidth);
-    }
-    Desc = pango_font_description_new();
-    pango_font_description_set_family(Desc, choice.Families);
-    pango_font_description_set_weight(Desc, static_cast<PangoWeight>(pangoWeight));
-    pango_font_description_set_absolute_size(Desc, em * PANGO_SCALE);
+    Desc = DescribeFont(Engine(), face, weight, pixelHeight, averageCharWidth, Scale);
 }
 
 Font::~Font()

@@ -45,5 +45,9 @@ std::unique_ptr<Font> MakeFont(const std::string& face, int weight, double heigh
 
 // The one Pango context all text is laid out with (grey antialiasing, no hinting).
 PangoContext* SharedTextContext();
-// Loads the font configuration and the game's faces, so that the first text drawn is not slow.
+// Starts loading the font configuration and the game's faces on a worker thread, so that the first
+// text drawn is not slow and the loading overlaps other start-up work (opening the window). Every
+// use of fonts and text waits for it to finish first.
+void StartWarmingFonts();
+// Loads the font configuration and the game's faces now.
 void WarmFonts();

@@ -6,6 +6,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <span>
 #include <string>
@@ -54,6 +55,15 @@ enum Kind : std::int32_t
 } // namespace ImageLayout
 
 class Surface;
+
+// One text as DrawTextInRect drew it, for those who check layouts (tests, uishot).
+struct DrawnText
+{
+    std::string Text; // as shown: accelerator marks taken out
+    Rect Box;         // the rectangle it was drawn in
+    Rect Ink;         // where its glyphs fall, in surface pixels, before any clipping
+    std::uint32_t Format = 0;
+};
 
 // One picture of a batch: frame Frame of Image with its top-left corner at (X, Y).
 struct FrameDraw
@@ -122,6 +132,8 @@ public:
     std::int32_t DrawTextInRect(Rect& rect, std::string_view text, std::uint32_t format, Colour colour,
                                 const Font* font);
     void DrawTextAt(std::string_view text, const Font* font, float xFrac, float yFrac, std::int32_t align);
+    // Told of every text drawn (not measured) on this surface.
+    std::function<void(const DrawnText&)> TextObserver;
 
     // Fractions of this surface's own size to pixels.
     Rect ToPixels(const RelRect& r) const;

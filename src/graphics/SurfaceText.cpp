@@ -164,8 +164,9 @@ std::int32_t Surface::DrawTextInRect(Rect& rect, std::string_view text, std::uin
         pango_layout_set_wrap(layout.Handle, PANGO_WRAP_WORD);
     }
 
+    PangoRectangle ink;
     PangoRectangle logical;
-    pango_layout_get_extents(layout.Handle, nullptr, &logical);
+    pango_layout_get_extents(layout.Handle, &ink, &logical);
     const double textWidth = logical.width * scale / PANGO_SCALE;
     const double textHeight = static_cast<double>(logical.height) / PANGO_SCALE;
     const auto height = static_cast<std::int32_t>(std::ceil(textHeight));
@@ -194,6 +195,19 @@ std::int32_t Surface::DrawTextInRect(Rect& rect, std::string_view text, std::uin
         y += rect.Height() - textHeight;
     }
 
+    const double left = std::round(x);
+    const double top = std::round(y);
+    if (TextObserver) {
+        const auto px = [](double units) { return units / PANGO_SCALE; };
+        DrawnText drawn{prepared.Text, rect,
+                        Rect{static_cast<std::int32_t>(std::floor(left + px(ink.x) * scale)),
+                             static_cast<std::int32_t>(std::floor(top + px(ink.y))),
+                             static_cast<std::int32_t>(std::ceil(left + px(ink.x + ink.width) * scale)),
+                             static_cast<std::int32_t>(std::ceil(top + px(ink.y + ink.height)))},
+                        format};
+        TextObserver(drawn);
+    }
+
     cairo_save(Cr);
     if (!(format & TextFormat::NoClip)) {
         cairo_rectangle(Cr, rect.Left, rect.Top, std::max(rect.Width(), 0), std::max(rect.Height(), 0));
@@ -201,7 +215,7 @@ std::int32_t Surface::DrawTextInRect(Rect& rect, std::string_view text, std::uin
     }
     cairo_set_operator(Cr, CAIRO_OPERATOR_OVER);
     SetSourceColour(Cr, colour);
-    cairo_translate(Cr, std::round(x), std::round(y));
+    cairo_translate(Cr, left, top);
     // Scaling the drawing, not the layout: updating the layout to a scaled matrix spreads the
     // letters apart.
     cairo_scale(Cr, scale, 1.0);

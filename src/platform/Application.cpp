@@ -8,6 +8,7 @@
 #include "platform/SdlKeys.h"
 #include "platform/Timer.h"
 #include "platform/Window.h"
+#include "platform/X11Desktop.h"
 
 #include <SDL.h>
 #include <algorithm>
@@ -114,6 +115,14 @@ Application::Application() : P(std::make_unique<Impl>())
     if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0)
         throw std::runtime_error(std::string("Cannot open the display: ") + SDL_GetError());
     SDL_StopTextInput();
+    // The program composes every frame itself. Where the driver has a window surface of its own
+    // (X11: the server's shared memory), showing a frame is a copy; SDL's default would load an
+    // OpenGL driver (a software one and its threads on a machine without a GPU) only to upload a
+    // texture. A driver without one (Wayland) keeps the default: with the hint it would have no
+    // surface at all. The player's SDL_FRAMEBUFFER_ACCELERATION still wins over a hint set here.
+    const char* driver = SDL_GetCurrentVideoDriver();
+    if (driver != nullptr && std::strcmp(driver, "x11") == 0)
+        SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
     P->Start = SDL_GetTicks64();
     const ScreenSizeRecord screen = DisplaySize();
     P->Sdl = SDL_CreateWindow("", SDL_WINDOWPOS_UNDEFINED, SDL_WINDOWPOS_UNDEFINED, screen.Width,
@@ -123,6 +132,11 @@ Application::Application() : P(std::make_unique<Impl>())
         SDL_QuitSubSystem(SDL_INIT_VIDEO);
         throw std::runtime_error("Cannot create the window: " + error);
     }
+    // With no window manager nobody acts on the full-screen request, yet SDL would wait a tenth of
+    // a second for one whenever the window is shown; the window already covers the screen from
+    // its top left corner, as full screen would.
+    if (OnX11WithoutWindowManager(P->Sdl))
+        SDL_SetWindowFullscreen(P->Sdl, 0);
     P->SdlId = SDL_GetWindowID(P->Sdl);
     int x = 0;
     int y = 0;

@@ -33,8 +33,10 @@ constexpr std::int32_t Mortgage = 12;   // value = amount, arg 0 mortgaged, 1 pa
 constexpr std::int32_t PayDay = 13;
 } // namespace NewsCode
 
-// Event dialog codes the rules show.
+// Event dialog codes: the rules show 4 to 12; the game screen shows 1 and 2 for a clicked cell.
 namespace EventCode {
+constexpr std::int32_t StreetInfo = 1;
+constexpr std::int32_t StructureInfo = 2;
 constexpr std::int32_t Rent = 4;
 constexpr std::int32_t Treasury = 5;
 constexpr std::int32_t Police = 6;

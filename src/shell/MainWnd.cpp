@@ -11,6 +11,8 @@
 #include "shell/WinProcedure.h"
 #include "texts/Options.h"
 
+#include <chrono>
+#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <sys/utsname.h>
@@ -55,6 +57,22 @@ std::string CurrentFolder()
     while (dir.size() > 1 && dir.back() == '/')
         dir.pop_back();
     return dir;
+}
+
+// For bench/start_time.sh: with TARNHOLLOW_START_MARK set, the wall-clock time at which the main
+// menu's first frame has reached the window goes to standard error.
+constexpr const char* StartMarkVariable = "TARNHOLLOW_START_MARK";
+
+void ReportMenuOnScreen(Application& app)
+{
+    const char* wanted = std::getenv(StartMarkVariable);
+    if (wanted == nullptr || *wanted == '\0')
+        return;
+    app.Present();
+    const auto since = std::chrono::system_clock::now().time_since_epoch();
+    const auto micros = std::chrono::duration_cast<std::chrono::microseconds>(since).count();
+    std::fprintf(stderr, "tarnhollow: main menu on screen at %lld.%06lld\n",
+                 static_cast<long long>(micros / 1000000), static_cast<long long>(micros % 1000000));
 }
 
 } // namespace
@@ -227,9 +245,11 @@ void TMainWnd::TimerTimer()
 void TMainWnd::ApplyRequest()
 {
     const ShellState request = RequestedState;
+    bool firstMenu = false;
     switch (request) {
     case ShellState::InMainMenu:
-        if (ScreenState == ShellState::Ready) {
+        firstMenu = ScreenState == ShellState::Ready;
+        if (firstMenu) {
             CreateGameAndMainMenu();
         } else if (ScreenState == ShellState::InGame) {
             if (MainMenuScreen != nullptr && Factory.UpdateMainMenuButtons)
@@ -274,6 +294,8 @@ void TMainWnd::ApplyRequest()
     }
     ScreenState = request;
     RequestedState = ShellState::None;
+    if (firstMenu)
+        ReportMenuOnScreen(*App());
 }
 
 void TMainWnd::CreateGameAndMainMenu()

@@ -79,7 +79,8 @@ constexpr std::string_view DialogFragmentsTexts[] = {"$",
                                                      "Out 5 turns",
                                                      " lost mortgaged property",
                                                      " is ruined!",
-                                                     " wins!"};
+                                                     " wins!",
+                                                     "Nobody wins!"};
 constexpr std::string_view StreetInfoTexts[] = {
     "Streets:", "Owner:", "Land value:", "Current payment:", "Street Value: ", "P$"};
 constexpr std::string_view StreetValueLevelsTexts[] = {"Lowest",    "Very low", "Low",           "Low-Medium",

@@ -115,6 +115,7 @@ enum : int
     LostMortgaged,
     IsRuined,
     Wins,
+    NobodyWins, // the game over without anybody left in play
 };
 }
 namespace StreetInfoText {

@@ -100,6 +100,31 @@ TEST_F(TextTest, FacesMapToTheirFamiliesAndWeights)
     EXPECT_GT(Measure(text, bold).Width(), Measure(text, *font).Width());
 }
 
+TEST_F(TextTest, TextRightAfterTheFontWarmUpStartsWaitsForItAndComesOutTheSame)
+{
+    const std::string text = "Tarnhollow $0123456789";
+    Rect box{0, 0, 400, 200};
+    const Font reference("Impact", 700, 24, 9);
+    canvas->DrawTextInRect(box, text, TextFormat::Left, 0, &reference);
+    const Ink expected = All();
+    const Rect expectedSize = Measure(text, reference);
+    // The warm-up thread is still at work when a font is made and text is drawn and measured.
+    for (int i = 0; i < 10; ++i) {
+        StartWarmingFonts();
+        const Font fresh("Impact", 700, 24, 9);
+        canvas->Clear(White);
+        canvas->DrawTextInRect(box, text, TextFormat::Left, 0, &fresh);
+        const Ink ink = All();
+        EXPECT_EQ(ink.Pixels, expected.Pixels);
+        EXPECT_EQ(ink.Left, expected.Left);
+        EXPECT_EQ(ink.Right, expected.Right);
+        StartWarmingFonts();
+        EXPECT_EQ(Measure(text, fresh), expectedSize);
+    }
+    WarmFonts();
+    EXPECT_EQ(Measure(text, reference), expectedSize);
+}
+
 TEST_F(TextTest, MissingFontDrawsNothingAndReportsZero)
 {
     Rect r{0, 0, 400, 200};

@@ -455,3 +455,31 @@ TEST_F(MainWndTest, ActivatingTheCurrentScreenAgainLeavesAndEntersIt)
     EXPECT_TRUE(CurrentScreen->Visible());
     EXPECT_TRUE(CurrentScreen->Focused());
 }
+
+TEST_F(MainWndTest, TheStartMarkIsWrittenOnceWhenTheFirstMenuFrameIsOnScreen)
+{
+    setenv("TARNHOLLOW_START_MARK", "1", 1);
+    ::testing::internal::CaptureStderr();
+    Main->Show();
+    Pump();
+    Tick();
+    const std::string beforeMenu = ::testing::internal::GetCapturedStderr();
+    ::testing::internal::CaptureStderr();
+    // The timer alone, without the end of the loop turn: the mark must have pushed the frame itself.
+    TestHooks::FireTimer(*App);
+    const std::string atMenu = ::testing::internal::GetCapturedStderr();
+    const Colour shown = TestHooks::ScreenPixel(*App, 512, 384);
+    ::testing::internal::CaptureStderr();
+    Pump();
+    Main->RequestedState = ShellState::InGame;
+    Tick();
+    Main->RequestedState = ShellState::InMainMenu;
+    Tick();
+    const std::string afterwards = ::testing::internal::GetCapturedStderr();
+    unsetenv("TARNHOLLOW_START_MARK");
+
+    EXPECT_EQ(beforeMenu, "");
+    EXPECT_THAT(atMenu, ::testing::MatchesRegex("tarnhollow: main menu on screen at [0-9]+\\.[0-9]{6}\n"));
+    EXPECT_EQ(shown, 0x00336699u);
+    EXPECT_EQ(afterwards, "");
+}

@@ -1,0 +1,45 @@
+// TDialogOk: the game's one-button dialog. It tells what has just happened (rent, the Treasury,
+// police, prison, hospital, courthouse, a seizure, a ruin, the winner) and shows a clicked street
+// or building.
+#pragma once
+
+#include "controls/SButton.h"
+#include "controls/SImageList.h"
+#include "controls/SLabel.h"
+#include "dialogs/GameDialogParts.h"
+#include "dialogs/ModalDialog.h"
+
+#include <cstdint>
+
+class TDialogOk : public TModalDialog
+{
+    CONTROL_CLASS(TDialogOk, TModalDialog);
+    // Reads state and board; writes only state.EventAmount (the structure information leaves the
+    // cell's current payment there). owner must lie inside a window.
+    TDialogOk(WinControl& owner, GameState& state, Board& board, GameDialogScreen screen);
+
+    TSButton OkButton;
+    TSImageList Picture;
+    TSLabel Label1;
+    TSLabel Label2;
+    TSLabel Label3;
+
+    // Shows the event of kind (an EventCode: 1 street and 2 structure information for the board's
+    // selected cell, 4 to 12 the rules' events) beside the selected cell, or centred without one,
+    // and returns when it is closed; the selection is cleared afterwards. Kinds without a size (0,
+    // 3 and unknown ones) show nothing.
+    void ShowEvent(std::int32_t kind);
+
+    // Width and height of a kind (fractions of ScreenSize); false for a kind that is never shown.
+    static bool KindSize(std::int32_t kind, float& width, float& height);
+
+    void ShowContent() override;
+
+private:
+    void StreetInformation();
+    void StructureInformation();
+
+    GameState& State;
+    Board& TheBoard;
+    GameDialogScreen Screen;
+};
