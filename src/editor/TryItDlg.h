@@ -34,7 +34,8 @@ class TTryItDlg : public TModalDialog
     // Stops and waits for games still being played.
     ~TTryItDlg() override;
 
-    static constexpr std::int32_t Games = 200;
+    // Games a batch plays.
+    std::int32_t Games = 200;
 
     // "&Cancel" while the games are played (it stops them), "&Ok" once the report is shown.
     TSButton OkButton;
