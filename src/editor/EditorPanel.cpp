@@ -27,6 +27,8 @@ TEditorPanel::TEditorPanel(EditorProc& editor) : Editor(editor)
     SetArea(MakeRelRect(0, 0, 1, 0.05f));
     Font = MakeFont("Arial", 400, 16, 5);
     Font->Color = 0;
+    CaptionFont = MakeFont("Arial", 400, 15, 4);
+    CaptionFont->Color = 0;
 }
 
 RelRect TEditorPanel::PreviewArea()

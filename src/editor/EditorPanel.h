@@ -15,6 +15,10 @@ public:
 
     void Paint() override;
 
+    // The captions of the strip's buttons and the street list: smaller and narrower than the
+    // strip's own font, so that the tools' names fit their buttons.
+    std::unique_ptr<::Font> CaptionFont;
+
     // Where the preview of the current value goes, relative to the strip's origin.
     static RelRect PreviewArea();
 

@@ -68,7 +68,7 @@ EditorProc::EditorProc(TMainWnd& owner)
 {
     ToolPanel = std::make_unique<TEditorPanel>(*this);
     TEditorPanel* strip = ToolPanel.get();
-    const Font* stripFont = strip->Font.get();
+    const Font* stripFont = strip->CaptionFont.get();
     auto place = [&](TSSpeedButton& button, float left, float top, float width, float height, std::int32_t id,
                      const std::string& caption) {
         button.SetFont(stripFont);

@@ -68,8 +68,9 @@ void TNewBoardDlg::ShowContent()
     WidthEdit.SetText(std::to_string(BoardWidth));
     HeightEdit.SetText(std::to_string(BoardHeight));
     if (Buffer != nullptr) {
-        Buffer->DrawTextAt(Text(TextGroup::EditorMore, EditorMoreText::Width), GetFont(), 0.06f, 0.043f, 1);
-        Buffer->DrawTextAt(Text(TextGroup::EditorMore, EditorMoreText::Height), GetFont(), 0.15f, 0.043f, 1);
+        // A little short of the edits, so that the labels do not touch them.
+        Buffer->DrawTextAt(Text(TextGroup::EditorMore, EditorMoreText::Width), GetFont(), 0.056f, 0.043f, 1);
+        Buffer->DrawTextAt(Text(TextGroup::EditorMore, EditorMoreText::Height), GetFont(), 0.146f, 0.043f, 1);
     }
 }
 

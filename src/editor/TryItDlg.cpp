@@ -15,11 +15,12 @@ namespace {
 
 constexpr int HandCursor = 1;
 constexpr float DialogWidth = 0.5f;
-constexpr float DialogHeight = 0.5f;
+constexpr float DialogHeight = 0.42f;
+// Left, top, right, bottom from the dialog's top-left corner. The columns hold fourteen lines.
 constexpr RelRect StatusArea{0.02f, 0.012f, 0.48f, 0.04f};
 constexpr RelRect BarArea{0.02f, 0.045f, 0.48f, 0.067f};
-constexpr RelRect FiguresArea{0.02f, 0.085f, 0.29f, 0.44f};
-constexpr RelRect LotsArea{0.3f, 0.085f, 0.48f, 0.44f};
+constexpr RelRect FiguresArea{0.02f, 0.085f, 0.29f, 0.37f};
+constexpr RelRect LotsArea{0.3f, 0.085f, 0.48f, 0.37f};
 // The bar's fill: the gold of the menu's captions (red 215, green 177, blue 91).
 constexpr Colour BarFill = 0x005BB1D7;
 constexpr Colour Ink = 0;
@@ -99,10 +100,10 @@ TTryItDlg::TTryItDlg(WinControl& owner)
 {
     SetCaption(Say(EditorReportText::TryItCaption));
     Background = DialogSkin.get();
-    SetPlacement(MakeRelRect(0.25f, 0.22f, DialogWidth, DialogHeight));
+    SetPlacement(MakeRelRect(0.25f, 0.26f, DialogWidth, DialogHeight));
     OkButton.SetCursor(HandCursor);
     CancelButton.SetCursor(HandCursor);
-    const RelRect buttons = MakeRelRect((DialogWidth - 0.078f) / 2, 0.455f, 0.078f, 0.03f);
+    const RelRect buttons = MakeRelRect((DialogWidth - 0.078f) / 2, 0.38f, 0.078f, 0.03f);
     OkButton.Setup(nullptr, buttons, 0, ModalResult::Ok, Text(TextGroup::DialogButtons, ButtonText::Ok),
                    DialogButtonSkin.get());
     CancelButton.Setup(nullptr, buttons, 0, ModalResult::Cancel,
@@ -197,8 +198,9 @@ void TTryItDlg::DrawProgress()
     DrawBackgroundPart(*Buffer, StatusArea, whole, Background);
     Rect status = ScreenRect(StatusArea);
     Buffer->DrawTextInRect(status,
-                           Say(EditorReportText::Playing) + std::to_string(done) + Say(EditorReportText::Of) +
-                               std::to_string(Games) + Say(EditorReportText::Games),
+                           Say(Over ? EditorReportText::Played : EditorReportText::Playing) +
+                               std::to_string(done) + Say(EditorReportText::Of) + std::to_string(Games) +
+                               Say(EditorReportText::Games),
                            TextFormat::Left | TextFormat::VCenter | TextFormat::SingleLine, Ink, GetFont());
     const Rect bar = ScreenRect(BarArea);
     Buffer->FillRect(bar, 0x00FFFFFF);

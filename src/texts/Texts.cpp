@@ -139,6 +139,7 @@ constexpr std::string_view EditorReportTexts[] = {
     "&Try it",
     "Try It",
     "Computer players are trying the board: ",
+    "Computer players have tried the board: ",
     " of ",
     " games",
     "Stopped: only the games played so far count.",

@@ -257,6 +257,7 @@ enum : int
     TryIt,
     TryItCaption,
     Playing,
+    Played,
     Of,
     Games,
     Cancelled,
