@@ -3,6 +3,7 @@
 #include "archive/ArchiveWriter.h"
 #include "archive/ResourceArchive.h"
 #include "archive/UtilsPcx.h"
+#include "graphics/PictureCatalog.h"
 #include "graphics/Surface.h"
 
 #include <benchmark/benchmark.h>
@@ -12,13 +13,13 @@
 
 namespace {
 
-// A tile sheet the size of the game's largest (8 frames of 144 x 105 with gutters, 7 rows) among
-// 40 other items, so that a lookup walks a realistic index.
+// A tile sheet the size of the game's largest ("table1") among 40 other items, so that a lookup
+// walks a realistic index.
 const std::string& ArchivePath()
 {
     static const std::string path = [] {
-        const std::int32_t width = 8 * 145;
-        const std::int32_t height = 7 * 106;
+        const std::int32_t width = Pictures::Table1.Width;
+        const std::int32_t height = Pictures::Table1.Height;
         std::vector<std::uint32_t> colours(static_cast<std::size_t>(width * height));
         for (std::int32_t y = 0; y < height; ++y) {
             for (std::int32_t x = 0; x < width; ++x) {
@@ -30,7 +31,8 @@ const std::string& ArchivePath()
         for (int i = 0; i < 40; ++i) {
             writer.Add("item" + std::to_string(i), 0, std::vector<std::uint8_t>(4000 + 500 * i, 1));
         }
-        writer.Add("table1", 1, EncodePcxFromColours(width, height, colours).value());
+        writer.Add(std::string(Pictures::Table1.Name), 1,
+                   EncodePcxFromColours(width, height, colours).value());
         const std::string p =
             (std::filesystem::temp_directory_path() / ("bench_archive." + std::to_string(getpid()) + ".dat"))
                 .string();
@@ -53,7 +55,8 @@ void ReadAndConvertPcxSheet(benchmark::State& state)
 {
     MemoryStream stream;
     for (auto _ : state) {
-        benchmark::DoNotOptimize(ResourceArchive::Read(stream, ArchivePath(), "table1"));
+        benchmark::DoNotOptimize(
+            ResourceArchive::Read(stream, ArchivePath(), std::string(Pictures::Table1.Name)));
     }
     state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * stream.Size()));
 }
@@ -61,9 +64,8 @@ BENCHMARK(ReadAndConvertPcxSheet)->Unit(benchmark::kMillisecond);
 
 void LoadTransparentSheet(benchmark::State& state)
 {
-    Surface image;
     for (auto _ : state) {
-        image.LoadImage(1, 144, "table1", ArchivePath(), true, 105);
+        benchmark::DoNotOptimize(LoadPicture(Pictures::Table1, ArchivePath()));
     }
 }
 BENCHMARK(LoadTransparentSheet)->Unit(benchmark::kMillisecond);

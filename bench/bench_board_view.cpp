@@ -1,10 +1,11 @@
 // Benchmarks of the board view: a whole redraw (render and present) of the default board with six
 // pawns at three screen sizes, its two halves, and a plain full-screen copy of the back buffer
 // measured in the same run (the counter vs_copy is the redraw's time in full-screen copies).
-#include "board/Board.h"
-#include "boardview/BoardView.h"
 #include "archive/ResourceArchive.h"
 #include "archive/UtilsPcx.h"
+#include "board/Board.h"
+#include "boardview/BoardView.h"
+#include "graphics/PictureCatalog.h"
 #include "graphics/Surface.h"
 
 #include <algorithm>
@@ -19,14 +20,16 @@
 namespace {
 
 const std::string GameDir = TARNHOLLOW_GAME_DIR;
-const std::string Archive = GameDir + "/res00.dat";
+const std::string Archive = GameDir + "/" + Pictures::Archive;
 
 // A stand-in sheet when the archive has no pictures: diamonds of a few colours at the real frame
 // geometry, so that the copies do the same work.
-std::unique_ptr<Surface> StandInSheet(int frameWidth, int frameHeight, int rows)
+std::unique_ptr<Surface> StandInSheet(const PictureInfo& sheet)
 {
-    const int width = 8 * (frameWidth + 1);
-    const int height = rows * (frameHeight + 1);
+    const int frameWidth = sheet.FrameWidth;
+    const int frameHeight = sheet.FrameHeight;
+    const int width = sheet.Width;
+    const int height = sheet.Height;
     std::vector<std::uint32_t> colours(static_cast<std::size_t>(width) * height, 0);
     for (int y = 0; y < height; ++y) {
         for (int x = 0; x < width; ++x) {
@@ -48,19 +51,18 @@ std::unique_ptr<Surface> StandInSheet(int frameWidth, int frameHeight, int rows)
     return image;
 }
 
-std::unique_ptr<Surface> Sheet(const char* name, int frameWidth, int frameHeight, int rows)
+std::unique_ptr<Surface> Sheet(const PictureInfo& sheet)
 {
-    auto image = std::make_unique<Surface>();
-    image->LoadImage(1, frameWidth, name, Archive, true, frameHeight);
-    return image->IsEmpty() ? StandInSheet(frameWidth, frameHeight, rows) : std::move(image);
+    auto image = LoadPicture(sheet, Archive);
+    return image->IsEmpty() ? StandInSheet(sheet) : std::move(image);
 }
 
 struct Sheets
 {
-    std::unique_ptr<Surface> Blank = Sheet("blank", 144, 96, 1);
-    std::unique_ptr<Surface> Table0 = Sheet("table0", 144, 96, 4);
-    std::unique_ptr<Surface> Table1 = Sheet("table1", 144, 105, 9);
-    std::unique_ptr<Surface> Dice = Sheet("dice", 48, 48, 7);
+    std::unique_ptr<Surface> Blank = Sheet(Pictures::Blank);
+    std::unique_ptr<Surface> Table0 = Sheet(Pictures::Table0);
+    std::unique_ptr<Surface> Table1 = Sheet(Pictures::Table1);
+    std::unique_ptr<Surface> Dice = Sheet(Pictures::Dice);
 };
 
 // The default board with six pawns spread over the centre of the view and some owned lots.

@@ -4,6 +4,7 @@
 #include "controls/SMMButton.h"
 #include "dialogs/ModalDialog.h"
 #include "graphics/Font.h"
+#include "graphics/PictureCatalog.h"
 #include "graphics/Surface.h"
 #include "platform/Application.h"
 #include "platform/Edit.h"
@@ -93,8 +94,7 @@ void BM_MenuButtonRepaint(benchmark::State& state)
 {
     Scene scene;
     scene.Dialog->Hide();
-    SurfaceSlot strip = std::make_unique<Surface>();
-    strip->LoadImage(3, 192, "MMBackButton", "res00.dat", false, 80);
+    SurfaceSlot strip = LoadPicture(Pictures::MMBackButton);
     auto font = MakeFont("Impact", 700, 48, 14);
     scene.Screen->SetFont(font.get());
     TSMMButton button(scene.Screen.get());

@@ -1,7 +1,8 @@
 # th_library(name [DEPS targets...] [PRIVATE_DEPS targets...])
 # The library of the calling folder: every .cpp file in it, nothing chosen by name. DEPS are the
-# libraries its headers expose to users; PRIVATE_DEPS are used only inside its sources (SDL, Cairo
-# and Pango where no header of the library includes them). A folder without sources yet is an
+# libraries whose headers its own headers include (users may include them too); PRIVATE_DEPS are
+# included only by its sources (SDL, Cairo and Pango wherever no header of the library includes
+# them). The layering test holds every file to this. A folder without sources yet is an
 # interface library, so that the layers above it can already name it.
 function(th_library name)
   cmake_parse_arguments(A "" "" "DEPS;PRIVATE_DEPS" ${ARGN})
@@ -15,8 +16,7 @@ function(th_library name)
     target_include_directories(${name} INTERFACE ${PROJECT_SOURCE_DIR}/src)
     target_link_libraries(${name} INTERFACE ${A_DEPS})
   endif()
-  # The layering check reads which libraries each folder may include from.
+  # For the layering check (cmake/Layering.cmake): every header of the folder belongs to the library.
   set_property(GLOBAL APPEND PROPERTY TARNHOLLOW_LIBRARIES "${name}")
   set_property(GLOBAL PROPERTY TARNHOLLOW_DIR_${name} "${CMAKE_CURRENT_SOURCE_DIR}")
-  set_property(GLOBAL PROPERTY TARNHOLLOW_DEPS_${name} "${A_DEPS};${A_PRIVATE_DEPS}")
 endfunction()

@@ -12,7 +12,9 @@ ShellFactory MakeShellFactory()
     factory.MainMenu = MakeOwned<MainMenuProc, TWinProcedure>;
     factory.Game = MakeOwned<GameProc, TWinProcedure>;
     factory.Editor = MakeOwned<EditorProc, TWinProcedure>;
-    factory.UpdateMainMenuButtons = [](MainMenuProc& menu) { menu.UpdateButtons(); };
+    factory.UpdateMainMenuButtons = [](TWinProcedure& menu) {
+        static_cast<MainMenuProc&>(menu).UpdateButtons();
+    };
     factory.CloseDialog = MakeOwned<TCloseDlg, Window>;
     factory.ErrorDialog = MakeOwned<TErrorDlg, Window>;
     factory.AskDialog = MakeOwned<TAskDlg, Window>;

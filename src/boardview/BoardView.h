@@ -3,6 +3,7 @@
 #pragma once
 
 #include "graphics/Geometry.h"
+#include "graphics/PictureCatalog.h"
 #include "graphics/Surface.h"
 
 #include <cstdint>
@@ -13,14 +14,15 @@
 class Board;
 class Font;
 
-// The tile sheets the view draws from; loaded and owned by the screen that shows the board
-// (null while that screen is not current: nothing is drawn from a missing sheet).
+// The tile sheets the view draws from (Pictures::Blank, Table0, Table1 and Dice); loaded and owned
+// by the screen that shows the board (null while that screen is not current: nothing is drawn from
+// a missing sheet).
 struct BoardSheets
 {
-    const Surface* Blank = nullptr;  // beyond the map, frames 144 x 96
-    const Surface* Table0 = nullptr; // ground and roads, frames 144 x 96
-    const Surface* Table1 = nullptr; // buildings, pawns, cursor, arrows, frames 144 x 105
-    const Surface* Dice = nullptr;   // the rolling die, frames 48 x 48
+    const Surface* Blank = nullptr;  // beyond the map
+    const Surface* Table0 = nullptr; // ground and roads
+    const Surface* Table1 = nullptr; // buildings, pawns, cursor, arrows
+    const Surface* Dice = nullptr;   // the rolling die
 };
 
 class BoardView
@@ -31,7 +33,7 @@ public:
     // Asks the current screen to show a rectangle of the back buffer.
     using ShowFunction = std::function<void(const Rect&)>;
 
-    static constexpr std::int32_t DieSize = 48;
+    static constexpr std::int32_t DieSize = Pictures::Dice.FrameWidth;
     static constexpr std::int32_t DieSteps = 14;
 
     // The view of board, presented onto the back buffer. It becomes the board's redraw hook for
@@ -81,9 +83,10 @@ public:
     std::unique_ptr<Surface> View;      // the tiles at their own size
     std::unique_ptr<Surface> DicePatch; // what the die covers on View
     RelRect Area;
-    std::int32_t TileWidth = 144;
-    std::int32_t TileHeight = 96;
-    std::int32_t Lift = 9; // taller pictures ("table1") stand this much higher
+    std::int32_t TileWidth = Pictures::Table0.FrameWidth;
+    std::int32_t TileHeight = Pictures::Table0.FrameHeight;
+    // Taller pictures ("table1") stand this much higher.
+    std::int32_t Lift = Pictures::Table1.FrameHeight - Pictures::Table0.FrameHeight;
     std::int32_t TilesAcross = 0;
     std::int32_t TilesDown = 0;
     float RowsShown = 0;

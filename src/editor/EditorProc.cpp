@@ -10,6 +10,7 @@
 #include "editor/StNamesDlg.h"
 #include "editor/TryItDlg.h"
 #include "graphics/Font.h"
+#include "graphics/PictureCatalog.h"
 #include "graphics/Surface.h"
 #include "menu/ShellDialogs.h"
 #include "platform/Application.h"
@@ -362,16 +363,12 @@ void EditorProc::Redraw()
 
 void EditorProc::Enter()
 {
-    PanelEditor = std::make_unique<Surface>();
-    PanelEditor->LoadImage(0, 0, "PanelEditor", "res00.dat", false, 0);
-    BlankSheet = std::make_unique<Surface>();
-    BlankSheet->LoadImage(1, 144, "blank", "res00.dat", true, 96);
-    Table0Sheet = std::make_unique<Surface>();
-    Table0Sheet->LoadImage(1, 144, "table0", "res00.dat", true, 96);
-    Table1Sheet = std::make_unique<Surface>();
-    Table1Sheet->LoadImage(1, 144, "table1", "res00.dat", true, 105);
-    DiceSheet = std::make_unique<Surface>();
-    DiceSheet->LoadImage(1, 48, "dice", "res00.dat", true, 48);
+    const std::string archive = (std::filesystem::path(MainWnd().StartDir) / Pictures::Archive).string();
+    PanelEditor = LoadPicture(Pictures::PanelEditor, archive);
+    BlankSheet = LoadPicture(Pictures::Blank, archive);
+    Table0Sheet = LoadPicture(Pictures::Table0, archive);
+    Table1Sheet = LoadPicture(Pictures::Table1, archive);
+    DiceSheet = LoadPicture(Pictures::Dice, archive);
     View->Sheets = BoardSheets{BlankSheet.get(), Table0Sheet.get(), Table1Sheet.get(), DiceSheet.get()};
 }
 

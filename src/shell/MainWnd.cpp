@@ -3,6 +3,7 @@
 #include "shell/MainWnd.h"
 
 #include "graphics/Geometry.h"
+#include "graphics/PictureCatalog.h"
 #include "graphics/SoundPlayer.h"
 #include "graphics/Surface.h"
 #include "platform/Application.h"
@@ -115,14 +116,10 @@ void TMainWnd::FormActivate()
     if (Activated)
         return;
     Activated = true;
-    DialogSkin = std::make_unique<Surface>();
-    DialogSkin->LoadImage(0, 0, "BDialog", "res00.dat", false, 0);
-    DialogButtonSkin = std::make_unique<Surface>();
-    DialogButtonSkin->LoadImage(3, 128, "DlgButton", "res00.dat", true, 48);
-    CheckBoxSkin = std::make_unique<Surface>();
-    CheckBoxSkin->LoadImage(3, 32, "CheckBox", "res00.dat", true, 32);
-    ComboBoxSkin = std::make_unique<Surface>();
-    ComboBoxSkin->LoadImage(3, 192, "ComboBox", "res00.dat", true, 32);
+    DialogSkin = LoadPicture(Pictures::BDialog);
+    DialogButtonSkin = LoadPicture(Pictures::DlgButton);
+    CheckBoxSkin = LoadPicture(Pictures::CheckBox);
+    ComboBoxSkin = LoadPicture(Pictures::ComboBox);
     if (Factory.CloseDialog) {
         auto made = Factory.CloseDialog(*this);
         CloseDlg = made.Object;
@@ -252,8 +249,8 @@ void TMainWnd::ApplyRequest()
         if (firstMenu) {
             CreateGameAndMainMenu();
         } else if (ScreenState == ShellState::InGame) {
-            if (MainMenuScreen != nullptr && Factory.UpdateMainMenuButtons)
-                Factory.UpdateMainMenuButtons(*MainMenuScreen);
+            if (MainMenuOwner != nullptr && Factory.UpdateMainMenuButtons)
+                Factory.UpdateMainMenuButtons(*MainMenuOwner);
         } else if (ScreenState == ShellState::InEditor) {
             DestroyScreen(EditorOwner);
             EditorScreen = nullptr;

@@ -23,8 +23,8 @@ class TErrorDlg;
 class TMainWnd;
 class TWinProcedure;
 
-// A new object of a layer above the shell: its typed pointer for the program-wide value and the
-// owning pointer the main window keeps.
+// A new object of a layer above the shell: its typed pointer for the program-wide value (null when
+// the object is a stand-in of a test) and the owning pointer the main window keeps and uses.
 template <class T, class Base> struct Made
 {
     T* Object = nullptr;
@@ -46,7 +46,7 @@ struct ShellFactory
     std::function<Made<MainMenuProc, TWinProcedure>(TMainWnd&)> MainMenu;
     std::function<Made<GameProc, TWinProcedure>(TMainWnd&)> Game;
     std::function<Made<EditorProc, TWinProcedure>(TMainWnd&)> Editor;
-    std::function<void(MainMenuProc&)> UpdateMainMenuButtons;
+    std::function<void(TWinProcedure& mainMenu)> UpdateMainMenuButtons;
     std::function<Made<TCloseDlg, Window>(TMainWnd&)> CloseDialog;
     std::function<Made<TErrorDlg, Window>(TMainWnd&)> ErrorDialog;
     std::function<Made<TAskDlg, Window>(TMainWnd&)> AskDialog;

@@ -3,8 +3,9 @@
 #pragma once
 
 #include "boardview/BoardView.h"
-#include "graphics/BitmapBytes.h"
+#include "graphics/PictureCatalog.h"
 #include "graphics/Surface.h"
+#include "support/BitmapBytes.h"
 
 #include <cstdlib>
 #include <memory>
@@ -69,11 +70,13 @@ inline Colour FramePixel(Sheet sheet, int n, int u, int v)
     return 0;
 }
 
-// A layout-1 sheet (8 frames a row, 1-pixel gutters) of rows x 8 frames.
-inline std::unique_ptr<Surface> MakeSheet(Sheet sheet, int frameWidth, int frameHeight, int rows)
+// A layout-1 sheet (8 frames a row, 1-pixel gutters) with full rows at the picture's frame size.
+inline std::unique_ptr<Surface> MakeSheet(Sheet sheet, const PictureInfo& picture)
 {
+    const int frameWidth = picture.FrameWidth;
+    const int frameHeight = picture.FrameHeight;
     const int width = 8 * (frameWidth + 1);
-    const int height = rows * (frameHeight + 1);
+    const int height = (picture.Frames + 7) / 8 * (frameHeight + 1);
     const auto bytes = testbmp::Direct(width, height, 24, [&](int x, int y) -> Colour {
         const int column = x / (frameWidth + 1);
         const int row = y / (frameHeight + 1);
@@ -85,17 +88,17 @@ inline std::unique_ptr<Surface> MakeSheet(Sheet sheet, int frameWidth, int frame
         return FramePixel(sheet, row * 8 + column, u, v);
     });
     auto image = std::make_unique<Surface>();
-    image->LoadBitmapImage(bytes, 1, frameWidth, true, frameHeight);
+    image->LoadBitmapImage(bytes, picture.Layout, frameWidth, picture.Transparent, frameHeight);
     return image;
 }
 
 // The four sheets of the board view.
 struct TileSheets
 {
-    std::unique_ptr<Surface> BlankSheet = MakeSheet(Blank, 144, 96, 1);
-    std::unique_ptr<Surface> Table0Sheet = MakeSheet(Table0, 144, 96, 4);
-    std::unique_ptr<Surface> Table1Sheet = MakeSheet(Table1, 144, 105, 9);
-    std::unique_ptr<Surface> DiceSheet = MakeSheet(Dice, 48, 48, 7);
+    std::unique_ptr<Surface> BlankSheet = MakeSheet(Blank, Pictures::Blank);
+    std::unique_ptr<Surface> Table0Sheet = MakeSheet(Table0, Pictures::Table0);
+    std::unique_ptr<Surface> Table1Sheet = MakeSheet(Table1, Pictures::Table1);
+    std::unique_ptr<Surface> DiceSheet = MakeSheet(Dice, Pictures::Dice);
 
     BoardSheets Sheets() const
     {

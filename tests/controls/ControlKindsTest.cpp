@@ -125,7 +125,7 @@ TEST_F(ControlKindsTest, AButtonsFramesFollowHoverAndPressAndItsKeysClickIt)
 
 TEST_F(ControlKindsTest, ADisabledMenuButtonShowsFrameTwoAndGreyTextWhateverThePointerDoes)
 {
-    auto strip = GamePicture("MMBackButton", 3, 192, 80, false);
+    auto strip = GamePicture(Pictures::MMBackButton);
     ASSERT_FALSE(strip->IsEmpty());
     auto font = MakeFont("Impact", 700, 48, 14);
     Screen->SetFont(font.get());
@@ -176,8 +176,8 @@ TEST_F(ControlKindsTest, ADisabledMenuButtonShowsFrameTwoAndGreyTextWhateverTheP
 
 TEST_F(ControlKindsTest, AToolButtonCentresItsIconOnTheFaceAndLowersItWhilePressed)
 {
-    auto face = GamePicture("BackButton0", 3, 64, 64, false);
-    auto icons = GamePicture("ButtonImages0", 4, 48, 48, true);
+    auto face = GamePicture(Pictures::BackButton0);
+    auto icons = GamePicture(Pictures::ButtonImages0);
     ASSERT_EQ(icons->FramesAcross, 5);
     Panel panel;
     panel.Init(*Screen);
@@ -275,7 +275,7 @@ TEST_F(ControlKindsTest, ALabelDrawsItsTextAlignedOverItsSkinOrTheBackground)
     EXPECT_GT(PixelsNear(left, 0x00FFFFFF, 40), 20);
     EXPECT_EQ(PixelsNear(right, 0x00FFFFFF, 40), 0);
     // With a skin, the whole picture is stretched over the label.
-    SurfaceSlot paper = GamePicture("BDialog", 0, 0, 0, false);
+    SurfaceSlot paper = GamePicture(Pictures::BDialog);
     label.Skin = &paper;
     label.SetCaption("");
     label.Paint();
@@ -296,7 +296,7 @@ TEST_F(ControlKindsTest, ALabelDrawsItsTextAlignedOverItsSkinOrTheBackground)
 
 TEST_F(ControlKindsTest, APictureShowsItsFrameOfTheStrip)
 {
-    auto people = GamePicture("PPlayerH", 3, 72, 80, false);
+    auto people = GamePicture(Pictures::PPlayerH);
     TSImageList picture(Screen.get());
     // 72 x 80 pixels: the frame is copied one to one.
     picture.Setup(nullptr, RelRect{0.5f, 0.5f, 0.5f + 72.0f / 1024, 0.5f + 80.0f / 768}, 0, 0, "", &people);
@@ -361,7 +361,7 @@ TEST_F(ControlKindsTest, APanelPaintsItsBackgroundIntoTheCurrentBackBufferAndSho
     Panel panel;
     panel.Init(*Screen);
     panel.SetArea(MakeRelRect(0.92f, 0.0f, 0.08f, 0.16f));
-    auto picture = GamePicture("BButtons", 0, 0, 0, false);
+    auto picture = GamePicture(Pictures::BButtons);
     panel.Background = picture.get();
     panel.Refresh();
     Pump();

@@ -32,8 +32,8 @@ protected:
 
 TEST_P(ControlScenesTest, MenuButtonsShowTheirPlateAndTheirCaptionInTheirStateColours)
 {
-    Screen->Background = GamePicture("MMBack", 0, 0, 0, false);
-    SurfaceSlot strip = GamePicture("MMBackButton", 3, 192, 80, false);
+    Screen->Background = GamePicture(Pictures::MMBack);
+    SurfaceSlot strip = GamePicture(Pictures::MMBackButton);
     auto font = MakeFont("Impact", 700, 48, 14);
     Screen->SetFont(font.get());
     TSMMButton newGame(Screen.get());
@@ -66,11 +66,11 @@ TEST_P(ControlScenesTest, ToolButtonsOnAPanelShowTheirFaceAndIcon)
     Panel panel;
     panel.Init(*Screen);
     panel.SetArea(MakeRelRect(0.92f, 0.0f, 0.08f, 0.16f));
-    auto background = GamePicture("BButtons", 0, 0, 0, false);
+    auto background = GamePicture(Pictures::BButtons);
     panel.Background = background.get();
-    SurfaceSlot face0 = GamePicture("BackButton0", 3, 64, 64, false);
-    SurfaceSlot face1 = GamePicture("BackButton1", 3, 128, 64, false);
-    SurfaceSlot icons = GamePicture("ButtonImages0", 4, 48, 48, true);
+    SurfaceSlot face0 = GamePicture(Pictures::BackButton0);
+    SurfaceSlot face1 = GamePicture(Pictures::BackButton1);
+    SurfaceSlot icons = GamePicture(Pictures::ButtonImages0);
     TSToolButton help(Screen.get());
     TSToolButton dice(Screen.get());
     help.Image = &face0;
@@ -107,7 +107,7 @@ TEST_P(ControlScenesTest, AToolStripShowsSpeedButtonsALabelAndAPicture)
     Panel strip;
     strip.Init(*Screen);
     strip.SetArea(MakeRelRect(0, 0, 1, 0.05f));
-    auto background = GamePicture("PanelEditor", 0, 0, 0, false);
+    auto background = GamePicture(Pictures::PanelEditor);
     strip.Background = background.get();
     const char* captions[] = {"Select", "Start", "Board", "Street"};
     std::vector<std::unique_ptr<TSSpeedButton>> tools;
@@ -121,7 +121,7 @@ TEST_P(ControlScenesTest, AToolStripShowsSpeedButtonsALabelAndAPicture)
     tools[0]->Selected = 1;
     TSLabel size(Screen.get());
     size.Setup(&strip, MakeRelRect(0.5f, 0.01f, 0.1f, 0.03f), 0, 0, "16x12", nullptr);
-    SurfaceSlot people = GamePicture("PPlayerH", 3, 72, 80, false);
+    SurfaceSlot people = GamePicture(Pictures::PPlayerH);
     TSImageList picture(Screen.get());
     picture.Setup(nullptr, MakeRelRect(0.1f, 0.3f, 0.05f, 0.0667f), 0, 0, "", &people);
     picture.Frame = 2;

@@ -10,6 +10,9 @@
 
 using ::testing::ElementsAre;
 
+// Stand-ins of their own namespace, so that no linker takes them for the classes they imitate.
+namespace {
+
 // The dialog side as the dialog base provides it, for this layer's tests (the base lies above).
 class TModalDialog : public Window, public ScaledDialog
 {
@@ -79,6 +82,8 @@ class ProbeCustom : public TScaleCustomControl
     using TScaleCustomControl::TScaleCustomControl;
 };
 
+} // namespace
+
 class ScaleControlsTest : public ShellScene
 {
 protected:
@@ -117,7 +122,7 @@ TEST_F(ScaleControlsTest, AControlOnAPanelIsPlacedFromThePanelsOriginAndTakesIts
     EXPECT_NE(panel.Font, nullptr);
     panel.SetArea(MakeRelRect(0.1f, 0.5f, 0.3f, 0.2f));
     EXPECT_EQ(panel.PixelArea, ScreenRect(panel.Area));
-    auto picture = GamePicture("BButtons", 0, 0, 0, false);
+    auto picture = GamePicture(Pictures::BButtons);
     panel.Background = picture.get();
 
     ProbeGraphic control(Screen.get());
@@ -138,7 +143,7 @@ TEST_F(ScaleControlsTest, AControlOnAPanelIsPlacedFromThePanelsOriginAndTakesIts
 
 TEST_F(ScaleControlsTest, BackgroundAndTargetFollowTheDirectBaseOfTheParent)
 {
-    auto dialogSkin = GamePicture("BDialog", 0, 0, 0, false);
+    auto dialogSkin = GamePicture(Pictures::BDialog);
     SomeDialog dialog(*App);
     dialog.Background = dialogSkin.get();
     dialog.Placement = RelRect{0.3f, 0.2f, 0.7f, 0.6f};
@@ -163,7 +168,7 @@ TEST_F(ScaleControlsTest, BackgroundAndTargetFollowTheDirectBaseOfTheParent)
     EXPECT_FLOAT_EQ(spans.Right, 0.0f);
 
     // On a screen: the screen's background over the whole screen.
-    Screen->Background = GamePicture("MMBack", 0, 0, 0, false);
+    Screen->Background = GamePicture(Pictures::MMBack);
     ProbeGraphic onScreen(Screen.get());
     onScreen.Setup(nullptr, MakeRelRect(0.1f, 0.1f, 0.1f, 0.1f), 0, 0, "", nullptr);
     spans = onScreen.GetBackground();

@@ -194,7 +194,7 @@ TEST_F(ModalDialogTest, ControlsAndPanelsAtAnyDepthDrawForTheDialogAndSendItThei
     panel.Init(dialog);
     EXPECT_EQ(panel.Target, &dialog.Buffer);
     panel.SetArea(MakeRelRect(0.25f, 0.15f, 0.1f, 0.1f));
-    auto picture = GamePicture("BButtons", 0, 0, 0, false);
+    auto picture = GamePicture(Pictures::BButtons);
     panel.Background = picture.get();
     const Point middle{(panel.PixelArea.Left + panel.PixelArea.Right) / 2,
                        (panel.PixelArea.Top + panel.PixelArea.Bottom) / 2};
@@ -421,7 +421,7 @@ TEST_P(DialogSceneTest, ADialogShowsItsButtonsCheckBoxesComboLabelPictureEditAnd
     inGame.Setup(nullptr, MakeRelRect(0.025f, 0.1f, 0.012f, 0.016f), 0, 0, "", CheckBoxSkin.get());
     out.Setup(nullptr, MakeRelRect(0.025f, 0.17f, 0.012f, 0.016f), 0, 0, "", CheckBoxSkin.get());
     inGame.Checked = 1;
-    SurfaceSlot people = GamePicture("PPlayerH", 3, 72, 80, false);
+    SurfaceSlot people = GamePicture(Pictures::PPlayerH);
     TSImageList picture(&dialog);
     picture.Setup(nullptr, MakeRelRect(0.05f, 0.086f, 0.03f, 0.044f), 0, 0, "", &people);
     picture.Frame = 1;

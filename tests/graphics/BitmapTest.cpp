@@ -1,6 +1,6 @@
 // Tests of decoding bitmap file images: every depth, row order and padding, and bad input.
-#include "BitmapBytes.h"
 #include "graphics/Surface.h"
+#include "support/BitmapBytes.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 // Tests of drawing sprite pieces and background pieces of panels.
-#include "BitmapBytes.h"
 #include "graphics/Surface.h"
+#include "support/BitmapBytes.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
 // Tests of loading images by name from an archive: PCX and bitmap items, frames, missing items.
-#include "BitmapBytes.h"
 #include "archive/ArchiveWriter.h"
 #include "archive/UtilsPcx.h"
 #include "graphics/Surface.h"
+#include "support/BitmapBytes.h"
 #include "support/TempDir.h"
 
 #include <gtest/gtest.h>

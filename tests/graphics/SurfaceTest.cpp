@@ -1,7 +1,7 @@
 // Tests of canvases, copies, stretches, shapes, clipping, frames and presenting.
 #include "graphics/Surface.h"
 
-#include "BitmapBytes.h"
+#include "support/BitmapBytes.h"
 
 #include <cairo.h>
 #include <gtest/gtest.h>

@@ -2,6 +2,7 @@
 // their frame layouts; empty when the archive lacks them.
 #include "archive/ArchiveWriter.h"
 #include "archive/UtilsPcx.h"
+#include "graphics/PictureCatalog.h"
 #include "graphics/Surface.h"
 #include "platform/Application.h"
 #include "platform/TestHooks.h"
@@ -53,16 +54,16 @@ protected:
     std::unique_ptr<TMainWnd> Main;
 };
 
-void ExpectSkin(const Surface* skin, std::int32_t width, std::int32_t height, std::int32_t layout,
-                std::int32_t frameWidth, std::int32_t frameHeight, bool transparent)
+// The skin has the picture's size and the catalogue's frames and transparency.
+void ExpectSkin(const Surface* skin, std::int32_t width, std::int32_t height, const PictureInfo& picture)
 {
     ASSERT_NE(skin, nullptr);
     EXPECT_EQ(skin->Width, width);
     EXPECT_EQ(skin->Height, height);
-    EXPECT_EQ(skin->FrameLayout, layout);
-    EXPECT_EQ(skin->FrameWidth, frameWidth);
-    EXPECT_EQ(skin->FrameHeight, frameHeight);
-    EXPECT_EQ(skin->Transparent, transparent);
+    EXPECT_EQ(skin->FrameLayout, picture.Layout);
+    EXPECT_EQ(skin->FrameWidth, picture.FrameWidth);
+    EXPECT_EQ(skin->FrameHeight, picture.FrameHeight);
+    EXPECT_EQ(skin->Transparent, picture.Transparent);
 }
 
 } // namespace
@@ -76,10 +77,10 @@ TEST_F(MainWndSkins, ActivationLoadsTheFourSkinsWithTheirFrames)
     ASSERT_TRUE(writer.Add("ComboBox", 1, Picture(192, 2 * 32, 0x00FF00)));
     StartIn(writer.Image());
 
-    ExpectSkin(DialogSkin.get(), 60, 40, 0, 0, 0, false);
-    ExpectSkin(DialogButtonSkin.get(), 128, 144, 3, 128, 48, true);
-    ExpectSkin(CheckBoxSkin.get(), 32, 64, 3, 32, 32, true);
-    ExpectSkin(ComboBoxSkin.get(), 192, 64, 3, 192, 32, true);
+    ExpectSkin(DialogSkin.get(), 60, 40, Pictures::BDialog);
+    ExpectSkin(DialogButtonSkin.get(), 128, 144, Pictures::DlgButton);
+    ExpectSkin(CheckBoxSkin.get(), 32, 64, Pictures::CheckBox);
+    ExpectSkin(ComboBoxSkin.get(), 192, 64, Pictures::ComboBox);
     EXPECT_EQ(DialogSkin->PixelAt(5, 5), 0x204060u);
     EXPECT_EQ(DialogButtonSkin->FrameSource(2), (Rect{0, 96, 128, 144}));
 
@@ -98,8 +99,8 @@ TEST_F(MainWndSkins, SkinsMissingFromTheArchiveStayEmpty)
     ArchiveWriter writer;
     ASSERT_TRUE(writer.Add("CheckBox", 1, Picture(32, 32, 0xFFFFFF)));
     StartIn(writer.Image());
-    ExpectSkin(DialogSkin.get(), 0, 0, 0, 0, 0, false);
-    ExpectSkin(DialogButtonSkin.get(), 0, 0, 3, 128, 48, true);
-    ExpectSkin(CheckBoxSkin.get(), 32, 32, 3, 32, 32, true);
+    ExpectSkin(DialogSkin.get(), 0, 0, Pictures::BDialog);
+    ExpectSkin(DialogButtonSkin.get(), 0, 0, Pictures::DlgButton);
+    ExpectSkin(CheckBoxSkin.get(), 32, 32, Pictures::CheckBox);
     EXPECT_TRUE(ComboBoxSkin->IsEmpty());
 }

@@ -11,8 +11,15 @@
 #include <filesystem>
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
+#include <map>
 
 using ::testing::ElementsAre;
+
+// The stand-ins carry the names of the classes they imitate, in a namespace of their own so that no
+// linker takes them for those classes.
+namespace shelltest {
+
+class RecordingScreen;
 
 namespace {
 
@@ -24,6 +31,9 @@ void Note(const std::string& line)
         Journal->push_back(line);
 }
 
+// The screens that live, by name.
+std::map<std::string, RecordingScreen*> Screens;
+
 } // namespace
 
 // Recording stand-ins for the classes of the layers above the shell.
@@ -33,8 +43,13 @@ class RecordingScreen : public TWinProcedure
     RecordingScreen(TMainWnd& owner, std::string name) : TWinProcedure(owner), Name(std::move(name))
     {
         Note(Name + " created");
+        Screens[Name] = this;
     }
-    ~RecordingScreen() override { Note(Name + " destroyed"); }
+    ~RecordingScreen() override
+    {
+        Note(Name + " destroyed");
+        Screens.erase(Name);
+    }
     void MouseAction(int button, ShiftState, std::int32_t x, std::int32_t y) override
     {
         Note(Name + " mouse " + std::to_string(button) + " " + std::to_string(x) + "," + std::to_string(y));
@@ -129,6 +144,20 @@ class DeeperButton : public HoverButton
     CONTROL_CLASS(DeeperButton, HoverButton);
 };
 
+// The program-wide values of the shell (MainMenuScreen, CloseDlg, ...) name the classes of the
+// layers above, which this test does not link: they stay null here, and the stand-ins are found
+// by name.
+template <class StandIn, class Named, class Base> Made<Named, Base> MakeStandIn(TMainWnd& owner)
+{
+    return {nullptr, std::make_unique<StandIn>(owner)};
+}
+
+TWinProcedure* Screen(const std::string& name)
+{
+    const auto found = Screens.find(name);
+    return found == Screens.end() ? nullptr : found->second;
+}
+
 class MainWndTest : public ::testing::Test
 {
 protected:
@@ -139,13 +168,15 @@ protected:
         TestHooks::ForceScreenSize(*App, 1024, 768);
         TestHooks::SetManualTimers(*App, true);
         ShellFactory factory;
-        factory.MainMenu = MakeOwned<MainMenuProc, TWinProcedure>;
-        factory.Game = MakeOwned<GameProc, TWinProcedure>;
-        factory.Editor = MakeOwned<EditorProc, TWinProcedure>;
-        factory.UpdateMainMenuButtons = [](MainMenuProc& menu) { Note(menu.Name + " update buttons"); };
-        factory.CloseDialog = MakeOwned<TCloseDlg, Window>;
-        factory.ErrorDialog = MakeOwned<TErrorDlg, Window>;
-        factory.AskDialog = MakeOwned<TAskDlg, Window>;
+        factory.MainMenu = MakeStandIn<MainMenuProc, ::MainMenuProc, TWinProcedure>;
+        factory.Game = MakeStandIn<GameProc, ::GameProc, TWinProcedure>;
+        factory.Editor = MakeStandIn<EditorProc, ::EditorProc, TWinProcedure>;
+        factory.UpdateMainMenuButtons = [](TWinProcedure& menu) {
+            Note(static_cast<RecordingScreen&>(menu).Name + " update buttons");
+        };
+        factory.CloseDialog = MakeStandIn<TCloseDlg, ::TCloseDlg, Window>;
+        factory.ErrorDialog = MakeStandIn<TErrorDlg, ::TErrorDlg, Window>;
+        factory.AskDialog = MakeStandIn<TAskDlg, ::TAskDlg, Window>;
         Main = std::make_unique<TMainWnd>(*App, std::move(factory));
         App->SetMainWindow(Main.get());
     }
@@ -226,12 +257,13 @@ TEST_F(MainWndTest, TheMainMenuOpensOnTheSecondTickAfterActivationAndNeverBefore
     EXPECT_EQ(Main->RequestedState, ShellState::None);
     EXPECT_THAT(Log, ElementsAre("game created", "menu created", "menu enter", "menu redraw"));
     ASSERT_NE(CurrentScreen, nullptr);
-    EXPECT_EQ(static_cast<TWinProcedure*>(MainMenuScreen), CurrentScreen);
+    EXPECT_EQ(Screen("menu"), CurrentScreen);
     EXPECT_TRUE(CurrentScreen->Visible());
     EXPECT_TRUE(CurrentScreen->Enabled());
     EXPECT_TRUE(CurrentScreen->Focused());
-    EXPECT_FALSE(static_cast<TWinProcedure*>(GameScreen)->Visible());
-    EXPECT_FALSE(static_cast<TWinProcedure*>(GameScreen)->Enabled());
+    ASSERT_NE(Screen("game"), nullptr);
+    EXPECT_FALSE(Screen("game")->Visible());
+    EXPECT_FALSE(Screen("game")->Enabled());
     EXPECT_EQ(CurrentScreen->BoundsRect(), (Rect{0, 0, 1024, 768}));
     // Activation reported again does not build anything again.
     Log.clear();
@@ -257,18 +289,18 @@ TEST_F(MainWndTest, ARequestForTheCurrentScreenIsDropped)
 TEST_F(MainWndTest, TheGameSurvivesTheMainMenuAndActivationDeactivatesFirst)
 {
     StartToMainMenu();
-    TWinProcedure* game = static_cast<TWinProcedure*>(GameScreen);
+    TWinProcedure* game = Screen("game");
     Main->RequestedState = ShellState::InGame;
     Tick();
     EXPECT_THAT(Log, ElementsAre("menu leave", "game enter", "game redraw"));
     EXPECT_EQ(CurrentScreen, game);
-    EXPECT_FALSE(static_cast<TWinProcedure*>(MainMenuScreen)->Visible());
+    EXPECT_FALSE(Screen("menu")->Visible());
     EXPECT_TRUE(game->Focused());
     Log.clear();
     Main->RequestedState = ShellState::InMainMenu;
     Tick();
     EXPECT_THAT(Log, ElementsAre("menu update buttons", "game leave", "menu enter", "menu redraw"));
-    EXPECT_EQ(static_cast<TWinProcedure*>(GameScreen), game);
+    EXPECT_EQ(Screen("game"), game);
 }
 
 TEST_F(MainWndTest, TheEditorReplacesGameAndMenuAndReturningBuildsFreshOnes)
@@ -278,9 +310,9 @@ TEST_F(MainWndTest, TheEditorReplacesGameAndMenuAndReturningBuildsFreshOnes)
     Tick();
     EXPECT_THAT(Log, ElementsAre("menu leave", "menu destroyed", "game leave", "game destroyed",
                                  "editor created", "editor enter", "editor redraw"));
-    EXPECT_EQ(MainMenuScreen, nullptr);
-    EXPECT_EQ(GameScreen, nullptr);
-    EXPECT_EQ(static_cast<TWinProcedure*>(EditorScreen), CurrentScreen);
+    EXPECT_EQ(Screen("menu"), nullptr);
+    EXPECT_EQ(Screen("game"), nullptr);
+    EXPECT_EQ(Screen("editor"), CurrentScreen);
     Log.clear();
     Main->RequestedState = ShellState::InGame; // no game to go to from the editor: dropped
     Tick();
@@ -290,8 +322,8 @@ TEST_F(MainWndTest, TheEditorReplacesGameAndMenuAndReturningBuildsFreshOnes)
     Tick();
     EXPECT_THAT(Log, ElementsAre("editor leave", "editor destroyed", "game created", "menu created",
                                  "menu enter", "menu redraw"));
-    EXPECT_EQ(EditorScreen, nullptr);
-    EXPECT_EQ(static_cast<TWinProcedure*>(MainMenuScreen), CurrentScreen);
+    EXPECT_EQ(Screen("editor"), nullptr);
+    EXPECT_EQ(Screen("menu"), CurrentScreen);
 }
 
 TEST_F(MainWndTest, BusyAndSuspendedStopTheTicksAndTheRestoreResynchronisesHover)
@@ -439,11 +471,8 @@ TEST_F(MainWndTest, ShutDownFreesScreensThenSkinsThenDialogsThenBuffers)
     EXPECT_THAT(Log, ElementsAre("menu leave", "menu destroyed", "game leave", "game destroyed",
                                  "close dialog destroyed", "error dialog destroyed", "ask dialog destroyed"));
     EXPECT_EQ(CurrentScreen, nullptr);
-    EXPECT_EQ(MainMenuScreen, nullptr);
-    EXPECT_EQ(GameScreen, nullptr);
+    EXPECT_TRUE(Screens.empty());
     EXPECT_EQ(DialogSkin, nullptr);
-    EXPECT_EQ(CloseDlg, nullptr);
-    EXPECT_EQ(AskDlg, nullptr);
     EXPECT_EQ(SoundPlayer, nullptr);
 }
 
@@ -483,3 +512,4 @@ TEST_F(MainWndTest, TheStartMarkIsWrittenOnceWhenTheFirstMenuFrameIsOnScreen)
     EXPECT_EQ(shown, 0x00336699u);
     EXPECT_EQ(afterwards, "");
 }
+} // namespace shelltest

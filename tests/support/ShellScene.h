@@ -3,6 +3,7 @@
 // review (written when TARNHOLLOW_SCENES names a folder).
 #pragma once
 
+#include "graphics/PictureCatalog.h"
 #include "graphics/Surface.h"
 #include "platform/Application.h"
 #include "platform/TestHooks.h"
@@ -158,12 +159,7 @@ protected:
 };
 
 // A picture from the game's res00.dat.
-inline std::unique_ptr<Surface> GamePicture(const std::string& name, std::int32_t layout,
-                                            std::int32_t frameWidth, std::int32_t frameHeight,
-                                            bool transparent)
+inline std::unique_ptr<Surface> GamePicture(const PictureInfo& picture)
 {
-    auto image = std::make_unique<Surface>();
-    image->LoadImage(layout, frameWidth, name, std::string(TARNHOLLOW_GAME_DIR) + "/res00.dat", transparent,
-                     frameHeight);
-    return image;
+    return LoadPicture(picture, std::string(TARNHOLLOW_GAME_DIR) + "/" + Pictures::Archive);
 }

@@ -1,11 +1,13 @@
-// Tests of the pictures the build writes into res00.dat: every item decodes with its layout to the
-// stated frame size and count, transparent sheets keep the key-colour rule, ground tiles join
-// without seams.
+// Tests of the pictures the build writes into res00.dat: the archive holds the picture catalogue's
+// items, each decodes with its layout to the catalogue's frame size and count, transparent sheets
+// keep the key-colour rule, ground tiles join without seams.
 #include "archive/MemoryStream.h"
 #include "archive/ResourceArchive.h"
+#include "graphics/PictureCatalog.h"
 #include "graphics/Surface.h"
 
 #include <algorithm>
+#include <cctype>
 #include <cstdint>
 #include <gtest/gtest.h>
 #include <string>
@@ -15,69 +17,14 @@ namespace {
 
 const std::string Res00 = std::string(TARNHOLLOW_GAME_DIR) + "/res00.dat";
 
-struct Item
-{
-    const char* Name;
-    int Layout; // 0 whole, 1 sheet with gutters, 3 vertical strip, 4 grid
-    int FrameWidth;
-    int FrameHeight;
-    int Frames;
-    bool Transparent;
-    int Width; // expected picture size
-    int Height;
-};
-
-// Layout-1 sheets: 8 frames a row with a one-pixel gutter right of and below each frame.
-constexpr int SheetWidth(int w, int frames)
-{
-    return std::min(frames, 8) * (w + 1);
-}
-constexpr int SheetHeight(int h, int frames)
-{
-    return (frames + 7) / 8 * (h + 1);
-}
-
-const Item Items[] = {
-    {"BScores", 0, 0, 0, 1, false, 384, 173},
-    {"BPlayerInfo", 0, 0, 0, 1, false, 346, 173},
-    {"BCardOpen", 0, 0, 0, 1, false, 653, 173},
-    {"BCardCloseH", 0, 0, 0, 1, false, 653, 173},
-    {"BCardCloseC", 0, 0, 0, 1, false, 653, 173},
-    {"BNews", 0, 0, 0, 1, false, 384, 173},
-    {"BButtons", 0, 0, 0, 1, false, 154, 173},
-    {"BDialog", 0, 0, 0, 1, false, 600, 600},
-    {"PanelEditor", 0, 0, 0, 1, false, 1920, 54},
-    {"MMBack", 0, 0, 0, 1, false, 1920, 1080},
-    {"PScores", 3, 160, 64, 6, true, 160, 6 * 64},
-    {"PPlayerH", 3, 72, 80, 6, false, 72, 6 * 80},
-    {"PPlayerC", 3, 72, 80, 6, false, 72, 6 * 80},
-    {"ButtonLast", 3, 48, 48, 3, true, 48, 3 * 48},
-    {"ButtonNext", 3, 48, 48, 3, true, 48, 3 * 48},
-    {"ButtonView", 3, 48, 48, 3, true, 48, 3 * 48},
-    {"ButtonPay", 3, 48, 48, 3, true, 48, 3 * 48},
-    {"BackButton0", 3, 64, 64, 3, false, 64, 3 * 64},
-    {"BackButton1", 3, 128, 64, 3, false, 128, 3 * 64},
-    {"ButtonImages0", 4, 48, 48, 10, true, 5 * 48, 2 * 48},
-    {"PlayButton", 3, 96, 50, 3, true, 96, 3 * 50},
-    {"MMBackButton", 3, 192, 80, 3, false, 192, 3 * 80},
-    {"DlgButton", 3, 128, 48, 3, true, 128, 3 * 48},
-    {"CheckBox", 3, 32, 32, 4, true, 32, 4 * 32},
-    {"ComboBox", 3, 192, 32, 3, true, 192, 3 * 32},
-    {"blank", 1, 144, 96, 1, true, SheetWidth(144, 1), SheetHeight(96, 1)},
-    {"table0", 1, 144, 96, 32, true, SheetWidth(144, 32), SheetHeight(96, 32)},
-    {"table1", 1, 144, 105, 72, true, SheetWidth(144, 72), SheetHeight(105, 72)},
-    {"dice", 1, 48, 48, 56, true, SheetWidth(48, 56), SheetHeight(48, 56)},
-};
-
 // Frames that are left empty on purpose: "table1" 8 and the unused last column of the owners'
 // rows; the "dice" column 7.
-bool Unused(const Item& item, int n)
+bool Unused(const PictureInfo& item, int n)
 {
-    const std::string name = item.Name;
-    if (name == "table1") {
+    if (item.Name == Pictures::Table1.Name) {
         return n == 8 || (n >= 24 && n % 8 == 7);
     }
-    if (name == "dice") {
+    if (item.Name == Pictures::Dice.Name) {
         return n % 8 == 7;
     }
     return false;
@@ -134,16 +81,16 @@ RawPicture ReadRaw(const std::string& name)
 
 TEST(GamePictures, EveryItemDecodesToItsFrameGeometry)
 {
-    for (const Item& item : Items) {
+    for (const PictureInfo& item : Pictures::All) {
         SCOPED_TRACE(item.Name);
-        Surface image;
-        image.LoadImage(item.Layout, item.FrameWidth, item.Name, Res00, item.Transparent, item.FrameHeight);
+        const auto loaded = LoadPicture(item, Res00);
+        const Surface& image = *loaded;
         ASSERT_FALSE(image.IsEmpty());
         EXPECT_EQ(image.Width, item.Width);
         EXPECT_EQ(image.Height, item.Height);
         if (item.Layout == 4) {
-            EXPECT_EQ(image.FramesAcross, 5);
-            EXPECT_EQ(image.FramesDown, 2);
+            EXPECT_EQ(image.FramesAcross, item.Across);
+            EXPECT_EQ(image.FramesDown, (item.Frames + item.Across - 1) / item.Across);
         }
         if (item.Layout != 0) {
             // The last frame lies wholly inside the picture.
@@ -171,23 +118,42 @@ TEST(GamePictures, StoredAsBitmapFilesExceptOnePcxPicture)
         }
     }
     EXPECT_GE(pcx, 1);
-    for (const Item& item : Items) {
-        const bool listed = std::any_of(index->Entries.begin(), index->Entries.end(),
-                                        [&](const auto& e) { return e.Name == item.Name; });
-        EXPECT_TRUE(listed) << item.Name;
+}
+
+TEST(GamePictures, TheArchiveHoldsTheCataloguesItemsInItsOrder)
+{
+    const auto index = ResourceArchive::ReadIndex(Res00);
+    ASSERT_TRUE(index.has_value());
+    std::vector<std::string> stored;
+    for (const auto& e : index->Entries) {
+        if (e.Name != "DefaultBoard") {
+            stored.push_back(e.Name);
+        }
     }
+    std::vector<std::string> listed;
+    for (const PictureInfo& item : Pictures::All) {
+        listed.emplace_back(item.Name);
+        // Found by name whatever the letter case, as the archive finds items.
+        std::string upper(item.Name);
+        std::transform(upper.begin(), upper.end(), upper.begin(),
+                       [](unsigned char c) { return std::toupper(c); });
+        EXPECT_EQ(FindPicture(upper), &item) << upper;
+    }
+    EXPECT_EQ(stored, listed);
+    EXPECT_EQ(FindPicture("table2"), nullptr);
+    EXPECT_EQ(FindPicture("table"), nullptr);
 }
 
 TEST(GamePictures, TransparentFramesKeepTheKeyColourRule)
 {
-    for (const Item& item : Items) {
+    for (const PictureInfo& item : Pictures::All) {
         if (!item.Transparent) {
             continue;
         }
         SCOPED_TRACE(item.Name);
-        const RawPicture p = ReadRaw(item.Name);
+        const RawPicture p = ReadRaw(std::string(item.Name));
         ASSERT_EQ(p.Width, item.Width);
-        const int across = item.Layout == 4 ? 5 : 8;
+        const int across = item.Across;
         for (int n = 0; n < item.Frames; ++n) {
             int x0 = 0;
             int y0 = n * item.FrameHeight;

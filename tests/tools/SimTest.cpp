@@ -1,6 +1,7 @@
 // Tests of tarnhollow-sim: golden traces on three boards, many checked games, saving and loading
 // mid-game, the summary, and its refusals and exit codes.
 #include "board/BoardText.h"
+#include "support/GoldenTraces.h"
 #include "support/SmallBoards.h"
 #include "support/TempDir.h"
 #include "support/TextLines.h"
@@ -15,13 +16,6 @@ namespace {
 const std::string DefaultBoard = std::string(TARNHOLLOW_GAME_DIR) + "/Board1.brd";
 const std::string DataDir = TARNHOLLOW_TEST_DATA;
 
-// TARNHOLLOW_REGENERATE=1 writes the golden files instead of comparing with them.
-bool Regenerating()
-{
-    const char* value = std::getenv("TARNHOLLOW_REGENERATE");
-    return value != nullptr && std::string(value) == "1";
-}
-
 std::string ReadText(const std::string& path)
 {
     const auto bytes = TempDir::Read(path);
@@ -35,91 +29,32 @@ protected:
     {
         return RunTool("tarnhollow-sim", args, Scratch, folder);
     }
-    void ExpectGoldenTrace(const std::string& name, std::vector<std::string> args) const;
     TempDir Scratch;
 };
 
 TEST_F(SimTest, SmallBoardFilesMatchTheirMaps)
 {
-    for (const auto& [name, board] :
-         {std::pair{"small-a.brd", SmallBoardA()}, std::pair{"small-b.brd", SmallBoardB()}}) {
-        const std::string path = DataDir + "/" + name;
-        if (Regenerating()) {
-            ASSERT_TRUE(board.SaveFile(path));
-        }
-        EXPECT_EQ(TempDir::Read(path), board.FileImage()) << name << " differs from its map in SmallBoards.h";
+    for (const SmallBoardFile& file : SmallBoardFiles()) {
+        EXPECT_EQ(TempDir::Read(file.Path()), file.Make().FileImage())
+            << file.Name << " differs from its map in SmallBoards.h";
     }
-}
-
-struct Golden
-{
-    const char* Name;
-    std::string Board;
-    std::vector<std::string> Options;
-};
-
-// Plays the traced, checked game of args and compares its trace in full with the golden file
-// name; after a deliberate change of the rules or the default board, regenerate with
-// TARNHOLLOW_REGENERATE=1 and look at the difference.
-void SimTest::ExpectGoldenTrace(const std::string& name, std::vector<std::string> args) const
-{
-    args.insert(args.end(), {"--trace", "--check"});
-    const ToolRun r = Sim(args);
-    ASSERT_EQ(r.Status, 0) << r.Err;
-    const std::string path = DataDir + "/traces/" + name + ".txt";
-    if (Regenerating()) {
-        Scratch.WriteText("regenerated", r.Out);
-        std::filesystem::copy_file(Scratch.File("regenerated"), path,
-                                   std::filesystem::copy_options::overwrite_existing);
-    }
-    const std::vector<std::string> expected = Lines(ReadText(path));
-    const std::vector<std::string> actual = Lines(r.Out);
-    ASSERT_FALSE(expected.empty()) << path;
-    for (std::size_t i = 0; i < std::min(expected.size(), actual.size()); ++i) {
-        ASSERT_EQ(actual[i], expected[i]) << path << " line " << i + 1;
-    }
-    EXPECT_EQ(actual.size(), expected.size()) << path;
 }
 
 TEST_F(SimTest, TracesEqualTheGoldenOnes)
 {
-    const std::vector<Golden> goldens = {
-        {"default", DefaultBoard, {}},
-        {"small-a", DataDir + "/small-a.brd", {"--players", "101101"}},
-        {"small-b", DataDir + "/small-b.brd", {"--players", "111111", "--cash", "30000"}},
-    };
-    for (const Golden& golden : goldens) {
-        for (const char* seed : {"1", "2"}) {
-            std::vector<std::string> args = {"--board", golden.Board, "--seed", seed};
-            args.insert(args.end(), golden.Options.begin(), golden.Options.end());
-            ExpectGoldenTrace(golden.Name + std::string("-seed") + seed, args);
+    for (const GoldenTrace& golden : GoldenTraces()) {
+        const ToolRun r = Sim(golden.Arguments());
+        ASSERT_EQ(r.Status, 0) << r.Err;
+        // Compared in full; after a deliberate change of the rules or the default board, regenerate
+        // with the build's target regenerate_traces and look at the difference.
+        const std::string path = golden.Path();
+        const std::vector<std::string> expected = Lines(ReadText(path));
+        const std::vector<std::string> actual = Lines(r.Out);
+        ASSERT_FALSE(expected.empty()) << path;
+        for (std::size_t i = 0; i < std::min(expected.size(), actual.size()); ++i) {
+            ASSERT_EQ(actual[i], expected[i]) << path << " line " << i + 1;
         }
-    }
-}
-
-// Games with scripted humans: every question, refusals, the mortgage choice, a human ruined
-// before he is asked anything, humans beside computers and humans alone.
-TEST_F(SimTest, HumanTracesEqualTheGoldenOnes)
-{
-    const std::vector<Golden> goldens = {
-        // Every slot human: five mortgage choices among several properties, humans ruined
-        // while they still owned properties, jobs and schooling refused.
-        {"small-b-humans111111-seed1-answers3",
-         DataDir + "/small-b.brd",
-         {"--players", "111111", "--cash", "30000", "--humans", "111111", "--seed", "1", "--answers", "3"}},
-        // One human among computers, who refuses school and a job and is ruined unasked.
-        {"small-a-humans100000-seed4-answers3",
-         DataDir + "/small-a.brd",
-         {"--players", "101101", "--humans", "100000", "--seed", "4", "--answers", "3"}},
-        // Two humans against a computer on the default board, choosing what to mortgage eleven times.
-        {"default-humans101010-seed1-answers3",
-         DefaultBoard,
-         {"--players", "111000", "--humans", "101010", "--seed", "1", "--answers", "3"}},
-    };
-    for (const Golden& golden : goldens) {
-        std::vector<std::string> args = {"--board", golden.Board};
-        args.insert(args.end(), golden.Options.begin(), golden.Options.end());
-        ExpectGoldenTrace(golden.Name, args);
+        EXPECT_EQ(actual.size(), expected.size()) << path;
     }
 }
 

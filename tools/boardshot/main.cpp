@@ -3,6 +3,7 @@
 #include "board/Board.h"
 #include "boardview/BoardView.h"
 #include "graphics/Font.h"
+#include "graphics/PictureCatalog.h"
 #include "graphics/Surface.h"
 
 #include <cairo.h>
@@ -140,16 +141,12 @@ int main(int argc, char** argv)
         }
     }
 
-    const std::string archive = (gameDir / "res00.dat").string();
-    Surface blank;
-    Surface table0;
-    Surface table1;
-    Surface dice;
-    blank.LoadImage(1, 144, "blank", archive, true, 96);
-    table0.LoadImage(1, 144, "table0", archive, true, 96);
-    table1.LoadImage(1, 144, "table1", archive, true, 105);
-    dice.LoadImage(1, 48, "dice", archive, true, 48);
-    if (blank.IsEmpty() || table0.IsEmpty() || table1.IsEmpty() || dice.IsEmpty()) {
+    const std::string archive = (gameDir / Pictures::Archive).string();
+    const auto blank = LoadPicture(Pictures::Blank, archive);
+    const auto table0 = LoadPicture(Pictures::Table0, archive);
+    const auto table1 = LoadPicture(Pictures::Table1, archive);
+    const auto dice = LoadPicture(Pictures::Dice, archive);
+    if (blank->IsEmpty() || table0->IsEmpty() || table1->IsEmpty() || dice->IsEmpty()) {
         std::fprintf(stderr, "boardshot: %s lacks the tile pictures blank, table0, table1 or dice\n",
                      archive.c_str());
         return 1;
@@ -174,7 +171,7 @@ int main(int argc, char** argv)
     auto backBuffer = Surface::CreateCanvas(nullptr, width, height);
     BoardView view(
         board, [&backBuffer] { return backBuffer.get(); }, [](const Rect&) {});
-    view.Sheets = {&blank, &table0, &table1, &dice};
+    view.Sheets = {blank.get(), table0.get(), table1.get(), dice.get()};
     // The main window's font, which the editor writes street names in.
     const Font streetFont("MS Sans Serif", 400, 13, 0);
     view.StreetNameFont = &streetFont;

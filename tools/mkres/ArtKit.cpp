@@ -1,10 +1,9 @@
 // Drawing kit shared by every picture of mkres.
 #include "ArtKit.h"
 
-#include <pango/pangocairo.h>
-
 #include <algorithm>
 #include <cmath>
+#include <pango/pangocairo.h>
 
 namespace Art {
 
@@ -22,37 +21,18 @@ FramePos FrameOrigin(const Picture& p, int n)
     }
 }
 
-SheetBuilder::SheetBuilder(std::string name, int layout, int frameWidth, int frameHeight, int frameCount,
-                           bool transparent, int columns)
+SheetBuilder::SheetBuilder(const PictureInfo& item)
 {
-    P.Name = std::move(name);
-    P.Layout = layout;
-    P.FrameWidth = frameWidth;
-    P.FrameHeight = frameHeight;
-    P.FrameCount = frameCount;
-    P.Columns = columns;
-    P.Transparent = transparent;
-    switch (layout) {
-    case 1: {
-        const int across = std::min(frameCount, 8);
-        const int rows = (frameCount + 7) / 8;
-        P.Width = across * (frameWidth + 1);
-        P.Height = rows * (frameHeight + 1);
-        break;
-    }
-    case 3:
-        P.Width = frameWidth;
-        P.Height = frameHeight * frameCount;
-        break;
-    case 4:
-        P.Width = columns * frameWidth;
-        P.Height = (frameCount + columns - 1) / columns * frameHeight;
-        break;
-    default:
-        P.Width = frameWidth;
-        P.Height = frameHeight;
-        break;
-    }
+    P.Name = std::string(item.Name);
+    P.Layout = item.Layout;
+    P.FrameCount = item.Frames;
+    P.Columns = item.Across;
+    P.Transparent = item.Transparent;
+    P.Width = item.Width;
+    P.Height = item.Height;
+    // A whole picture is drawn as one frame of its own size.
+    P.FrameWidth = item.Layout == 0 ? item.Width : item.FrameWidth;
+    P.FrameHeight = item.Layout == 0 ? item.Height : item.FrameHeight;
     P.Pixels.assign(static_cast<std::size_t>(P.Width) * P.Height, 0);
 }
 
@@ -70,7 +50,8 @@ void SheetBuilder::Frame(int n, const FrameFn& draw, const Rgb& matte)
     const unsigned char* data = cairo_image_surface_get_data(s);
     const int stride = cairo_image_surface_get_stride(s);
     for (int y = 0; y < P.FrameHeight; ++y) {
-        const auto* row = reinterpret_cast<const std::uint32_t*>(data + static_cast<std::ptrdiff_t>(y) * stride);
+        const auto* row =
+            reinterpret_cast<const std::uint32_t*>(data + static_cast<std::ptrdiff_t>(y) * stride);
         for (int x = 0; x < P.FrameWidth; ++x) {
             P.Pixels[static_cast<std::size_t>(o.Y + y) * P.Width + o.X + x] = row[x] & 0xFFFFFFu;
         }
@@ -83,9 +64,9 @@ Picture SheetBuilder::Finish()
     return std::move(P);
 }
 
-Picture Whole(const std::string& name, int width, int height, const FrameFn& draw)
+Picture Whole(const PictureInfo& item, const FrameFn& draw)
 {
-    SheetBuilder b(name, 0, width, height, 1, false);
+    SheetBuilder b(item);
     b.Frame(0, draw);
     return b.Finish();
 }
@@ -205,7 +186,8 @@ double Random::Uniform()
 
 std::uint64_t Hash(std::uint64_t a, std::uint64_t b, std::uint64_t c)
 {
-    Random r(a * 0x100000001B3ull ^ (b + 0x632BE59BD9B4E019ull) * 0x9E3779B97F4A7C15ull ^ c * 0xD6E8FEB86659FD93ull);
+    Random r(a * 0x100000001B3ull ^ (b + 0x632BE59BD9B4E019ull) * 0x9E3779B97F4A7C15ull ^
+             c * 0xD6E8FEB86659FD93ull);
     r.Next();
     return r.Next();
 }
@@ -243,9 +225,7 @@ double CellNoise(double x, double y, int octave, std::uint64_t seed)
     const long iv = static_cast<long>(std::floor(fv));
     const double tu = Smooth(fu - iu);
     const double tv = Smooth(fv - iv);
-    auto at = [&](long a, long b) {
-        return HashUnit(seed * 31 + octave, Wrap(a, nu), Wrap(b, nv));
-    };
+    auto at = [&](long a, long b) { return HashUnit(seed * 31 + octave, Wrap(a, nu), Wrap(b, nv)); };
     const double top = at(iu, iv) + (at(iu + 1, iv) - at(iu, iv)) * tu;
     const double bottom = at(iu, iv + 1) + (at(iu + 1, iv + 1) - at(iu, iv + 1)) * tu;
     return top + (bottom - top) * tv;
@@ -479,8 +459,8 @@ void Iso::WindowsR(double face, double a, double b, double z0, double z1, int co
     }
 }
 
-void Iso::GableRoof(double x0, double y0, double x1, double y1, double z, double rh, bool alongX, const Rgb& roof,
-                    const Rgb& gable) const
+void Iso::GableRoof(double x0, double y0, double x1, double y1, double z, double rh, bool alongX,
+                    const Rgb& roof, const Rgb& gable) const
 {
     using Palette::Darker;
     using Palette::Lighter;

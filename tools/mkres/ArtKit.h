@@ -3,6 +3,7 @@
 #pragma once
 
 #include "Palette.h"
+#include "graphics/PictureCatalog.h"
 
 #include <cairo.h>
 #include <cstdint>
@@ -42,14 +43,13 @@ FramePos FrameOrigin(const Picture& p, int n);
 
 using FrameFn = std::function<void(cairo_t*)>;
 
-// Builds a picture frame by frame. Each frame is drawn on its own transparent ARGB surface of the
-// frame's size; transparent pictures are then hardened against a matte colour (see Harden), opaque
-// ones are flattened over black.
+// Builds a picture of the catalogue frame by frame. Each frame is drawn on its own transparent ARGB
+// surface of the frame's size; transparent pictures are then hardened against a matte colour (see
+// Harden), opaque ones are flattened over black.
 class SheetBuilder
 {
 public:
-    SheetBuilder(std::string name, int layout, int frameWidth, int frameHeight, int frameCount, bool transparent,
-                 int columns = 1);
+    explicit SheetBuilder(const PictureInfo& item);
     void Frame(int n, const FrameFn& draw, const Rgb& matte = Palette::Grass);
     Picture Finish();
 
@@ -57,8 +57,8 @@ private:
     Picture P;
 };
 
-// A whole picture (layout 0) drawn in one go.
-Picture Whole(const std::string& name, int width, int height, const FrameFn& draw);
+// A whole picture (layout 0) of the catalogue drawn in one go.
+Picture Whole(const PictureInfo& item, const FrameFn& draw);
 
 // The key-colour rule: pixels of coverage below one half become (0, 0, 0); the others become fully
 // opaque, their missing coverage filled with the matte colour (the colour they usually stand on),
@@ -131,19 +131,22 @@ public:
     void Ellipse(double gx, double gy, double rx, double ry, double z = 0) const;
 
     // A box: left face (gy = y1) in wall, right face (gx = x1) darker, top in roof; outlined.
-    void Box(double x0, double y0, double x1, double y1, double z0, double h, const Rgb& wall, const Rgb& roof) const;
+    void Box(double x0, double y0, double x1, double y1, double z0, double h, const Rgb& wall,
+             const Rgb& roof) const;
     // A parallelogram on the left face plane gy = face, gx from a to b, z from za to zb.
-    void QuadL(double face, double a, double b, double za, double zb, const Rgb& c, bool outline = false) const;
+    void QuadL(double face, double a, double b, double za, double zb, const Rgb& c,
+               bool outline = false) const;
     // The same on the right face plane gx = face, gy from a to b.
-    void QuadR(double face, double a, double b, double za, double zb, const Rgb& c, bool outline = false) const;
+    void QuadR(double face, double a, double b, double za, double zb, const Rgb& c,
+               bool outline = false) const;
     // Rows and columns of windows on both visible faces of a box.
     void WindowsL(double face, double a, double b, double z0, double z1, int cols, int rows, const Rgb& c,
                   double fill = 0.55) const;
     void WindowsR(double face, double a, double b, double z0, double z1, int cols, int rows, const Rgb& c,
                   double fill = 0.55) const;
     // A gabled roof over the rectangle, ridge along gx (alongX) or gy, ridge height rh above z.
-    void GableRoof(double x0, double y0, double x1, double y1, double z, double rh, bool alongX, const Rgb& roof,
-                   const Rgb& gable) const;
+    void GableRoof(double x0, double y0, double x1, double y1, double z, double rh, bool alongX,
+                   const Rgb& roof, const Rgb& gable) const;
     // A pyramid roof.
     void HipRoof(double x0, double y0, double x1, double y1, double z, double rh, const Rgb& roof) const;
     // A round tree: trunk and a lit crown.

@@ -1366,7 +1366,7 @@ Rgb MatteOf(int n)
 
 Picture MakeTable1()
 {
-    SheetBuilder b("table1", 1, 144, 105, 72, true);
+    SheetBuilder b(Pictures::Table1);
     for (int n = 0; n < 72; ++n) {
         b.Frame(
             n, [n](cairo_t* cr) { Table1Frame(cr, n); }, MatteOf(n));

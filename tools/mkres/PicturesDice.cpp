@@ -27,8 +27,8 @@ void Pips(cairo_t* cr, int face, double s, double alpha)
     };
     for (int k = 0; k < face; ++k) {
         cairo_new_sub_path(cr);
-        cairo_arc(cr, layouts[face][k][0] * s * 0.26, layouts[face][k][1] * s * 0.26, s * (face == 1 ? 0.12 : 0.09),
-                  0, 2 * M_PI);
+        cairo_arc(cr, layouts[face][k][0] * s * 0.26, layouts[face][k][1] * s * 0.26,
+                  s * (face == 1 ? 0.12 : 0.09), 0, 2 * M_PI);
     }
     SetColour(cr, Pip, alpha);
     cairo_fill(cr);
@@ -100,13 +100,15 @@ void Settle(cairo_t* cr, int face, int k)
 
 Picture MakeDice()
 {
-    SheetBuilder b("dice", 1, 48, 48, 55, true);
+    SheetBuilder b(Pictures::Dice);
     for (int k = 0; k < 7; ++k) {
-        b.Frame(k, [k](cairo_t* cr) { Tumble(cr, k); }, Grass);
+        b.Frame(
+            k, [k](cairo_t* cr) { Tumble(cr, k); }, Grass);
     }
     for (int f = 1; f <= 6; ++f) {
         for (int k = 0; k < 7; ++k) {
-            b.Frame(8 * f + k, [f, k](cairo_t* cr) { Settle(cr, f, k); }, Grass);
+            b.Frame(
+                8 * f + k, [f, k](cairo_t* cr) { Settle(cr, f, k); }, Grass);
         }
     }
     return b.Finish();

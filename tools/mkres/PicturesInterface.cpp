@@ -160,12 +160,12 @@ void PaperCard(cairo_t* cr, double x, double y, double w, double h, std::uint64_
 
 Picture Scores()
 {
-    return Whole("BScores", 384, 173, [](cairo_t* cr) { FeltPanel(cr, 384, 173, 101); });
+    return Whole(Pictures::BScores, [](cairo_t* cr) { FeltPanel(cr, 384, 173, 101); });
 }
 
 Picture PlayerInfo()
 {
-    return Whole("BPlayerInfo", 346, 173, [](cairo_t* cr) {
+    return Whole(Pictures::BPlayerInfo, [](cairo_t* cr) {
         FeltPanel(cr, 346, 173, 111);
         PaperCard(cr, 10, 10, 326, 153, 112);
         // Recessed frame for the portrait.
@@ -291,7 +291,7 @@ void Folder(cairo_t* cr, int w, int h, bool computer)
 
 Picture News()
 {
-    return Whole("BNews", 384, 173, [](cairo_t* cr) {
+    return Whole(Pictures::BNews, [](cairo_t* cr) {
         FeltPanel(cr, 384, 173, 151);
         cairo_rectangle(cr, 12, 11, 362, 155);
         SetColour(cr, Outline, 0.4);
@@ -322,7 +322,7 @@ Picture News()
 
 Picture Buttons()
 {
-    return Whole("BButtons", 154, 173, [](cairo_t* cr) {
+    return Whole(Pictures::BButtons, [](cairo_t* cr) {
         cairo_rectangle(cr, 0, 0, 154, 173);
         Fill(cr, Material::Walnut, 161);
         Bevel(cr, 0, 0, 154, 173, 3, WalnutLight, WalnutDark);
@@ -348,7 +348,7 @@ void Ornament(cairo_t* cr, double cx, double cy, double s, double rot)
 
 Picture Dialog()
 {
-    return Whole("BDialog", 600, 600, [](cairo_t* cr) {
+    return Whole(Pictures::BDialog, [](cairo_t* cr) {
         cairo_rectangle(cr, 0, 0, 600, 600);
         Fill(cr, Material::Paper, 171);
         // Faint double border and corner flourishes.
@@ -378,7 +378,7 @@ Picture Dialog()
 
 Picture EditorStrip()
 {
-    return Whole("PanelEditor", 1920, 54, [](cairo_t* cr) {
+    return Whole(Pictures::PanelEditor, [](cairo_t* cr) {
         cairo_rectangle(cr, 0, 0, 1920, 54);
         Fill(cr, Material::Walnut, 181);
         Bevel(cr, 0, 0, 1920, 54, 3, WalnutLight, WalnutDark);
@@ -392,7 +392,7 @@ Picture EditorStrip()
 
 Picture ScoreCards()
 {
-    SheetBuilder b("PScores", 3, 160, 64, 6, true);
+    SheetBuilder b(Pictures::PScores);
     for (int p = 0; p < 6; ++p) {
         b.Frame(
             p,
@@ -608,7 +608,7 @@ void RobotPortrait(cairo_t* cr, int p)
 
 Picture Portraits(bool computer)
 {
-    SheetBuilder b(computer ? "PPlayerC" : "PPlayerH", 3, 72, 80, 6, false);
+    SheetBuilder b(computer ? Pictures::PPlayerC : Pictures::PPlayerH);
     for (int p = 0; p < 6; ++p) {
         b.Frame(p, [p, computer](cairo_t* cr) {
             if (computer) {
@@ -702,9 +702,9 @@ void IconCoin(cairo_t* cr, double cx, double cy)
     DrawText(cr, "$", s, cx, cy);
 }
 
-Picture RoundButton(const std::string& name, int icon)
+Picture RoundButton(const PictureInfo& item, int icon)
 {
-    SheetBuilder b(name, 3, 48, 48, 3, true);
+    SheetBuilder b(item);
     for (int state = 0; state < 3; ++state) {
         b.Frame(
             state,
@@ -753,9 +753,10 @@ void WalnutFace(cairo_t* cr, int w, int h, int state, std::uint64_t seed)
     cairo_stroke(cr);
 }
 
-Picture BackButton(const std::string& name, int w)
+Picture BackButton(const PictureInfo& item)
 {
-    SheetBuilder b(name, 3, w, 64, 3, false);
+    const int w = item.FrameWidth;
+    SheetBuilder b(item);
     for (int state = 0; state < 3; ++state) {
         b.Frame(state, [state, w](cairo_t* cr) { WalnutFace(cr, w, 64, state, 191); });
     }
@@ -845,10 +846,11 @@ void ToolIcon(cairo_t* cr, int column, bool bright)
 
 Picture ToolIcons()
 {
-    SheetBuilder b("ButtonImages0", 4, 48, 48, 10, true, 5);
+    SheetBuilder b(Pictures::ButtonImages0);
     for (int row = 0; row < 2; ++row) {
         for (int col = 0; col < 5; ++col) {
-            b.Frame(row * 5 + col, [col, row](cairo_t* cr) { ToolIcon(cr, col, row == 1); }, Walnut);
+            b.Frame(
+                row * 5 + col, [col, row](cairo_t* cr) { ToolIcon(cr, col, row == 1); }, Walnut);
         }
     }
     return b.Finish();
@@ -856,7 +858,7 @@ Picture ToolIcons()
 
 Picture PlayButton()
 {
-    SheetBuilder b("PlayButton", 3, 96, 50, 3, true);
+    SheetBuilder b(Pictures::PlayButton);
     for (int state = 0; state < 3; ++state) {
         b.Frame(
             state,
@@ -889,7 +891,7 @@ Picture PlayButton()
 
 Picture MenuButton()
 {
-    SheetBuilder b("MMBackButton", 3, 192, 80, 3, false);
+    SheetBuilder b(Pictures::MMBackButton);
     for (int state = 0; state < 3; ++state) {
         b.Frame(state, [state](cairo_t* cr) {
             // Frames sit on the dusk background: dark plate, brass rim, glow under the pointer.
@@ -939,7 +941,7 @@ Picture MenuButton()
 
 Picture DialogButton()
 {
-    SheetBuilder b("DlgButton", 3, 128, 48, 3, true);
+    SheetBuilder b(Pictures::DlgButton);
     for (int state = 0; state < 3; ++state) {
         b.Frame(
             state,
@@ -968,7 +970,7 @@ Picture DialogButton()
 
 Picture CheckBox()
 {
-    SheetBuilder b("CheckBox", 3, 32, 32, 4, true);
+    SheetBuilder b(Pictures::CheckBox);
     for (int state = 0; state < 4; ++state) {
         b.Frame(
             state,
@@ -1006,7 +1008,7 @@ Picture CheckBox()
 
 Picture ComboBox()
 {
-    SheetBuilder b("ComboBox", 3, 192, 32, 3, true);
+    SheetBuilder b(Pictures::ComboBox);
     for (int state = 0; state < 3; ++state) {
         b.Frame(
             state,
@@ -1044,9 +1046,9 @@ std::vector<Picture> MakePanels()
     std::vector<Picture> out;
     out.push_back(Scores());
     out.push_back(PlayerInfo());
-    out.push_back(Whole("BCardOpen", 653, 173, [](cairo_t* cr) { OpenCard(cr, 653, 173); }));
-    out.push_back(Whole("BCardCloseH", 653, 173, [](cairo_t* cr) { Folder(cr, 653, 173, false); }));
-    out.push_back(Whole("BCardCloseC", 653, 173, [](cairo_t* cr) { Folder(cr, 653, 173, true); }));
+    out.push_back(Whole(Pictures::BCardOpen, [](cairo_t* cr) { OpenCard(cr, 653, 173); }));
+    out.push_back(Whole(Pictures::BCardCloseH, [](cairo_t* cr) { Folder(cr, 653, 173, false); }));
+    out.push_back(Whole(Pictures::BCardCloseC, [](cairo_t* cr) { Folder(cr, 653, 173, true); }));
     out.push_back(News());
     out.push_back(Buttons());
     out.push_back(Dialog());
@@ -1061,12 +1063,12 @@ std::vector<Picture> MakeControls()
     out.push_back(ScoreCards());
     out.push_back(Portraits(false));
     out.push_back(Portraits(true));
-    out.push_back(RoundButton("ButtonLast", 0));
-    out.push_back(RoundButton("ButtonNext", 1));
-    out.push_back(RoundButton("ButtonView", 2));
-    out.push_back(RoundButton("ButtonPay", 3));
-    out.push_back(BackButton("BackButton0", 64));
-    out.push_back(BackButton("BackButton1", 128));
+    out.push_back(RoundButton(Pictures::ButtonLast, 0));
+    out.push_back(RoundButton(Pictures::ButtonNext, 1));
+    out.push_back(RoundButton(Pictures::ButtonView, 2));
+    out.push_back(RoundButton(Pictures::ButtonPay, 3));
+    out.push_back(BackButton(Pictures::BackButton0));
+    out.push_back(BackButton(Pictures::BackButton1));
     out.push_back(ToolIcons());
     out.push_back(PlayButton());
     out.push_back(MenuButton());

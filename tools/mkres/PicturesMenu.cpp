@@ -154,8 +154,8 @@ void Dusk(cairo_t* cr, int width, int height, const std::vector<Lamp>& lamps)
     }
     cairo_set_operator(cr, CAIRO_OPERATOR_OVER);
     // Vignette.
-    cairo_pattern_t* v =
-        cairo_pattern_create_radial(width / 2.0, height * 0.55, height * 0.35, width / 2.0, height * 0.55, width * 0.65);
+    cairo_pattern_t* v = cairo_pattern_create_radial(width / 2.0, height * 0.55, height * 0.35, width / 2.0,
+                                                     height * 0.55, width * 0.65);
     cairo_pattern_add_color_stop_rgba(v, 0, 0, 0, 0, 0);
     cairo_pattern_add_color_stop_rgba(v, 1, 0.03, 0.02, 0.06, 0.6);
     cairo_set_source(cr, v);
@@ -225,9 +225,9 @@ void Title(cairo_t* cr, int width)
 
 Picture MakeMenuBackground(const Picture& table0, const Picture& table1)
 {
-    const int w = 1920;
-    const int h = 1080;
-    return Whole("MMBack", w, h, [&](cairo_t* cr) {
+    const int w = Pictures::MMBack.Width;
+    const int h = Pictures::MMBack.Height;
+    return Whole(Pictures::MMBack, [&](cairo_t* cr) {
         SetColour(cr, WaterDeep);
         cairo_paint(cr);
         const auto lamps = DrawCity(cr, table0, table1, w, h);

@@ -194,9 +194,10 @@ struct Textures
     cairo_surface_t* Water;
     cairo_surface_t* Sand;
     Textures()
-        : Grass(GroundSurface(Ground::Grass, 144, 96, 0)), Pavement(GroundSurface(Ground::Pavement, 144, 96, 0)),
-          Asphalt(GroundSurface(Ground::Asphalt, 144, 96, 0)), Water(GroundSurface(Ground::Water, 144, 96, 0)),
-          Sand(GroundSurface(Ground::Sand, 144, 96, 0))
+        : Grass(GroundSurface(Ground::Grass, 144, 96, 0)),
+          Pavement(GroundSurface(Ground::Pavement, 144, 96, 0)),
+          Asphalt(GroundSurface(Ground::Asphalt, 144, 96, 0)),
+          Water(GroundSurface(Ground::Water, 144, 96, 0)), Sand(GroundSurface(Ground::Sand, 144, 96, 0))
     {
     }
     ~Textures()
@@ -245,7 +246,8 @@ void Shore(cairo_t* cr, int outward)
             const double gy = (py / 48.0 - px / 72.0) / 2.0;
             double d = 9;
             auto side = [&](double dist, double along) {
-                const double wave = 0.025 * std::sin(2 * M_PI * 2 * along) + 0.012 * std::sin(2 * M_PI * 5 * along);
+                const double wave =
+                    0.025 * std::sin(2 * M_PI * 2 * along) + 0.012 * std::sin(2 * M_PI * 5 * along);
                 d = std::min(d, dist - wave);
             };
             if (outward & Up) {
@@ -274,7 +276,8 @@ void Shore(cairo_t* cr, int outward)
                     c = Darker(c, 0.12);
                 }
             } else if (d < 0.33) {
-                c = Mix(GroundColour(Ground::Sand, x, y), GroundColour(Ground::Grass, x, y), (d - 0.30) / 0.03);
+                c = Mix(GroundColour(Ground::Sand, x, y), GroundColour(Ground::Grass, x, y),
+                        (d - 0.30) / 0.03);
             } else {
                 continue;
             }
@@ -462,9 +465,17 @@ void Trees(cairo_t* cr, bool alongY)
 }
 
 // Side masks of road pieces 9 to 19 and the dead ends 20 to 23.
-constexpr int RoadSides[] = {Up | Down,         Left | Right,      Right | Down,       Down | Left,
-                             Up | Left,         Up | Right,        Up | Right | Down,  Right | Down | Left,
-                             Up | Down | Left,  Up | Right | Left, Up | Right | Down | Left};
+constexpr int RoadSides[] = {Up | Down,
+                             Left | Right,
+                             Right | Down,
+                             Down | Left,
+                             Up | Left,
+                             Up | Right,
+                             Up | Right | Down,
+                             Right | Down | Left,
+                             Up | Down | Left,
+                             Up | Right | Left,
+                             Up | Right | Down | Left};
 constexpr int DeadEnds[] = {Up, Right, Down, Left};
 
 void Table0Frame(cairo_t* cr, const Textures& tx, int n)
@@ -513,7 +524,7 @@ void Table0Frame(cairo_t* cr, const Textures& tx, int n)
 
 Picture MakeBlank()
 {
-    SheetBuilder b("blank", 1, 144, 96, 1, true);
+    SheetBuilder b(Pictures::Blank);
     b.Frame(
         0,
         [](cairo_t* cr) {
@@ -527,9 +538,10 @@ Picture MakeBlank()
 Picture MakeTable0()
 {
     Textures tx;
-    SheetBuilder b("table0", 1, 144, 96, 32, true);
+    SheetBuilder b(Pictures::Table0);
     for (int n = 0; n < 32; ++n) {
-        b.Frame(n, [&](cairo_t* cr) { Table0Frame(cr, tx, n); }, Grass);
+        b.Frame(
+            n, [&](cairo_t* cr) { Table0Frame(cr, tx, n); }, Grass);
     }
     return b.Finish();
 }

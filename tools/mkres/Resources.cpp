@@ -97,7 +97,8 @@ IndexedPicture ReduceColours(const Picture& picture)
         std::array<int, 3> rgb{};
         for (int k = 0; k < 3; ++k) {
             rgb[static_cast<std::size_t>(k)] = static_cast<int>(sum[k] / n + 0.5);
-            out.Palette[b * 3 + static_cast<std::size_t>(k)] = static_cast<std::uint8_t>(rgb[static_cast<std::size_t>(k)]);
+            out.Palette[b * 3 + static_cast<std::size_t>(k)] =
+                static_cast<std::uint8_t>(rgb[static_cast<std::size_t>(k)]);
         }
         palette.push_back(rgb);
     }
@@ -127,6 +128,16 @@ IndexedPicture ReduceColours(const Picture& picture)
 
 bool AddPictures(ArchiveWriter& res00, const std::vector<Picture>& pictures, std::string& error)
 {
+    // The archive holds the catalogue's items in the catalogue's order, so the game finds each
+    // where the catalogue says.
+    for (std::size_t i = 0; i < std::max(pictures.size(), Pictures::All.size()); ++i) {
+        const std::string made = i < pictures.size() ? pictures[i].Name : "nothing";
+        const std::string listed = i < Pictures::All.size() ? std::string(Pictures::All[i].Name) : "nothing";
+        if (made != listed) {
+            error = "picture " + std::to_string(i) + " is " + made + " but the catalogue lists " + listed;
+            return false;
+        }
+    }
     for (const Picture& p : pictures) {
         if (p.StoreAsPcx) {
             const IndexedPicture indexed = ReduceColours(p);

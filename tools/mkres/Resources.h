@@ -23,7 +23,8 @@ struct IndexedPicture
 IndexedPicture ReduceColours(const Picture& picture);
 
 // Adds every picture item to res00 (kind 1 for the items marked StoreAsPcx) and every sound to
-// res01. False with error set when an item cannot be added.
+// res01. False with error set when an item cannot be added, or when the pictures are not the
+// items of the picture catalogue in its order.
 bool AddPictures(ArchiveWriter& res00, const std::vector<Picture>& pictures, std::string& error);
 bool AddSounds(ArchiveWriter& res01, std::string& error);
 

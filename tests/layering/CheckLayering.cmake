@@ -1,0 +1,15 @@
+# Fails when a file includes a header of a target it does not link, or SDL outside src/platform.
+# Run by ctest: cmake -DDESCRIPTION=<build>/layering.cmake -P CheckLayering.cmake
+cmake_minimum_required(VERSION 3.25)
+include(${CMAKE_CURRENT_LIST_DIR}/../../cmake/Layering.cmake)
+if(NOT EXISTS "${DESCRIPTION}")
+  message(FATAL_ERROR "no layering description at '${DESCRIPTION}'")
+endif()
+th_check_layering("${DESCRIPTION}" problems)
+foreach(p IN LISTS problems)
+  message("layering: ${p}")
+endforeach()
+list(LENGTH problems count)
+if(count GREATER 0)
+  message(FATAL_ERROR "${count} include(s) break the layers")
+endif()
