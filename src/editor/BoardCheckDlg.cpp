@@ -17,6 +17,10 @@ constexpr Colour ListFace = 0xC9C5B7;
 constexpr int HandCursor = 1;
 constexpr float DialogWidth = 0.4f;
 constexpr float DialogHeight = 0.46f;
+// Without findings the dialog holds only its heading and buttons.
+constexpr float ReadyHeight = 0.1f;
+constexpr float ButtonsTop = 0.415f;
+constexpr float ReadyButtonsTop = 0.055f;
 // The whole text of the chosen finding, below the list (left, top, right, bottom).
 constexpr RelRect DetailArea{0.02f, 0.3f, 0.38f, 0.4f};
 
@@ -28,7 +32,6 @@ TBoardCheckDlg::TBoardCheckDlg(WinControl& owner, Board& board, TTryItDlg& tryIt
 {
     SetCaption(Text(TextGroup::EditorReport, EditorReportText::BoardCheck));
     Background = DialogSkin.get();
-    // Right of the middle, so that the finding's cell stays in sight in the middle of the board.
     SetPlacement(MakeRelRect(0.56f, 0.08f, DialogWidth, DialogHeight));
     ProblemList.SetParent(this);
     ProblemList.Color = ListFace;
@@ -38,10 +41,22 @@ TBoardCheckDlg::TBoardCheckDlg(WinControl& owner, Board& board, TTryItDlg& tryIt
     ProblemList.DoubleClicked = [this] { ShowChosenProblem(); };
     OkButton.SetCursor(HandCursor);
     TryButton.SetCursor(HandCursor);
-    OkButton.Setup(nullptr, MakeRelRect(0.02f, 0.415f, 0.078f, 0.03f), 0, ModalResult::Ok,
+    OkButton.Setup(nullptr, MakeRelRect(0.02f, ButtonsTop, 0.078f, 0.03f), 0, ModalResult::Ok,
                    Text(TextGroup::DialogButtons, ButtonText::Ok), DialogButtonSkin.get());
-    TryButton.Setup(nullptr, MakeRelRect(0.11f, 0.415f, 0.078f, 0.03f), 0, CommandId::TryBoard,
+    TryButton.Setup(nullptr, MakeRelRect(0.11f, ButtonsTop, 0.078f, 0.03f), 0, CommandId::TryBoard,
                     Text(TextGroup::EditorReport, EditorReportText::TryIt), DialogButtonSkin.get());
+}
+
+int TBoardCheckDlg::Run()
+{
+    Problems = EditorBoard.Check();
+    const bool ready = Problems.empty();
+    // Right of the middle, so that a finding's cell stays in sight in the middle of the board.
+    SetPlacement(MakeRelRect(0.56f, 0.08f, DialogWidth, ready ? ReadyHeight : DialogHeight));
+    const float top = ready ? ReadyButtonsTop : ButtonsTop;
+    OkButton.SetArea(MakeRelRect(0.02f, top, 0.078f, 0.03f));
+    TryButton.SetArea(MakeRelRect(0.11f, top, 0.078f, 0.03f));
+    return ShowModal();
 }
 
 TBoardCheckDlg::~TBoardCheckDlg() = default;
@@ -49,7 +64,6 @@ TBoardCheckDlg::~TBoardCheckDlg() = default;
 void TBoardCheckDlg::ShowContent()
 {
     OkButton.SetFocus();
-    Problems = EditorBoard.Check();
     std::vector<std::string> items;
     for (const BoardProblem& problem : Problems)
         items.push_back(problem.Text);
@@ -97,8 +111,7 @@ void TBoardCheckDlg::DrawDetail(const std::string& text)
 {
     if (Buffer == nullptr)
         return;
-    const RelRect whole{0, 0, DialogWidth, DialogHeight};
-    DrawBackgroundPart(*Buffer, DetailArea, whole, Background);
+    DrawBackgroundPart(*Buffer, DetailArea, RelRect{0, 0, DialogWidth, DialogHeight}, Background);
     Rect box = ScreenRect(DetailArea);
     Buffer->DrawTextInRect(box, text, TextFormat::Left | TextFormat::WordBreak | TextFormat::NoPrefix, 0,
                            GetFont());

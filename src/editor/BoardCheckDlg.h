@@ -25,7 +25,10 @@ class TBoardCheckDlg : public TModalDialog
     // What the last show found.
     std::vector<BoardProblem> Problems;
 
-    // Checks the board and shows the findings, Ok focused.
+    // Checks the board and shows the dialog: short when nothing is wrong, with the list when
+    // something is. Returns the modal result.
+    int Run();
+    // The findings, Ok focused.
     void ShowContent() override;
     // "&Try it" plays the games; nothing goes on to the screen.
     void ButtonCommand(std::int32_t id) override;

@@ -387,7 +387,7 @@ void EditorProc::Leave()
 
 void EditorProc::CheckBoard()
 {
-    CheckDialog->ShowModal();
+    CheckDialog->Run();
 }
 
 void EditorProc::ShowError(const std::string& text)
