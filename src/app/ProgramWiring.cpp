@@ -3,8 +3,10 @@
 
 #include "editor/EditorProc.h"
 #include "game/GameProc.h"
+#include "menu/AskDlg.h"
+#include "menu/CloseDlg.h"
+#include "menu/ErrorDlg.h"
 #include "menu/MainMenuProc.h"
-#include "menu/ShellDialogs.h"
 
 ShellFactory MakeShellFactory()
 {

@@ -1,10 +1,22 @@
-// Small file helpers: finding a data file whose name differs only in letter case.
+// Small file helpers: finding a data file whose name differs only in letter case, and listing the
+// files of a folder by extension.
 #include "archive/UtilsPath.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <system_error>
 
 namespace fs = std::filesystem;
+
+namespace {
+
+std::string AsciiUpperCopy(std::string text)
+{
+    std::transform(text.begin(), text.end(), text.begin(), AsciiUpper);
+    return text;
+}
+
+} // namespace
 
 bool EqualsIgnoringCase(const std::string& a, const std::string& b)
 {
@@ -52,4 +64,37 @@ std::string ResolveFileName(const std::string& path)
         return path;
     }
     return (wanted.parent_path() / best).string();
+}
+
+std::vector<std::string> FileNamesWithExtension(const std::string& folder, std::string_view extension)
+{
+    std::vector<std::string> names;
+    std::string suffix(1, '.');
+    suffix.append(extension);
+    std::error_code ec;
+    fs::directory_iterator it(folder.empty() ? fs::path(".") : fs::path(folder), ec);
+    if (ec) {
+        return names;
+    }
+    for (const fs::directory_iterator end; it != end; it.increment(ec)) {
+        if (ec) {
+            break;
+        }
+        std::error_code typeError;
+        if (!it->is_regular_file(typeError)) {
+            continue;
+        }
+        const std::string name = it->path().filename().string();
+        if (name.size() <= suffix.size() ||
+            !EqualsIgnoringCase(name.substr(name.size() - suffix.size()), suffix)) {
+            continue;
+        }
+        names.push_back(name.substr(0, name.size() - suffix.size()));
+    }
+    std::sort(names.begin(), names.end(), [](const std::string& a, const std::string& b) {
+        const std::string keyA = AsciiUpperCopy(a);
+        const std::string keyB = AsciiUpperCopy(b);
+        return keyA != keyB ? keyA < keyB : a < b;
+    });
+    return names;
 }

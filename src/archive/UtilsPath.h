@@ -1,7 +1,10 @@
-// Small file helpers: finding a data file whose name differs only in letter case.
+// Small file helpers: finding a data file whose name differs only in letter case, and listing the
+// files of a folder by extension.
 #pragma once
 
 #include <string>
+#include <string_view>
+#include <vector>
 
 // The path itself when such a file exists; otherwise the first entry (in byte order) of the same
 // folder whose name equals the path's file name without regard to ASCII letter case; otherwise
@@ -15,3 +18,8 @@ inline char AsciiUpper(char c)
 }
 
 bool EqualsIgnoringCase(const std::string& a, const std::string& b);
+
+// The names, without the full stop and extension, of the regular files in folder whose extension
+// is extension (letter case ignored, as the desktop's file search does), in alphabetical order
+// without regard to case. Empty when the folder cannot be read.
+std::vector<std::string> FileNamesWithExtension(const std::string& folder, std::string_view extension);

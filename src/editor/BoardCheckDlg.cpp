@@ -3,6 +3,7 @@
 
 #include "editor/TryItDlg.h"
 #include "graphics/Surface.h"
+#include "menu/MenuDialogParts.h"
 #include "shell/Commands.h"
 #include "shell/MainWnd.h"
 #include "texts/Texts.h"
@@ -12,9 +13,6 @@
 
 namespace {
 
-// The colour of the dialog's list (red 0xB7, green 0xC5, blue 0xC9).
-constexpr Colour ListFace = 0xC9C5B7;
-constexpr int HandCursor = 1;
 constexpr float DialogWidth = 0.4f;
 constexpr float DialogHeight = 0.46f;
 // Without findings the dialog holds only its heading and buttons.
@@ -33,18 +31,14 @@ TBoardCheckDlg::TBoardCheckDlg(WinControl& owner, Board& board, TTryItDlg& tryIt
     SetCaption(Text(TextGroup::EditorReport, EditorReportText::BoardCheck));
     Background = DialogSkin.get();
     SetPlacement(MakeRelRect(0.56f, 0.08f, DialogWidth, DialogHeight));
-    ProblemList.SetParent(this);
-    ProblemList.Color = ListFace;
-    const Rect r = ScreenRect(MakeRelRect(0.02f, 0.05f, 0.36f, 0.24f));
-    ProblemList.SetBounds(r.Left, r.Top, r.Width(), r.Height());
+    ProblemList.Color = MenuDialog::FieldColour;
+    PlaceField(ProblemList, *this, MakeRelRect(0.02f, 0.05f, 0.36f, 0.24f));
     ProblemList.Clicked = [this] { ShowChosenProblem(); };
     ProblemList.DoubleClicked = [this] { ShowChosenProblem(); };
-    OkButton.SetCursor(HandCursor);
-    TryButton.SetCursor(HandCursor);
-    OkButton.Setup(nullptr, MakeRelRect(0.02f, ButtonsTop, 0.078f, 0.03f), 0, ModalResult::Ok,
-                   Text(TextGroup::DialogButtons, ButtonText::Ok), DialogButtonSkin.get());
-    TryButton.Setup(nullptr, MakeRelRect(0.11f, ButtonsTop, 0.078f, 0.03f), 0, CommandId::TryBoard,
-                    Text(TextGroup::EditorReport, EditorReportText::TryIt), DialogButtonSkin.get());
+    SetupDialogButton(OkButton, 0.02f, ButtonsTop, ModalResult::Ok,
+                      Text(TextGroup::DialogButtons, ButtonText::Ok));
+    SetupDialogButton(TryButton, 0.11f, ButtonsTop, CommandId::TryBoard,
+                      Text(TextGroup::EditorReport, EditorReportText::TryIt));
 }
 
 int TBoardCheckDlg::Run()
@@ -54,8 +48,8 @@ int TBoardCheckDlg::Run()
     // Right of the middle, so that a finding's cell stays in sight in the middle of the board.
     SetPlacement(MakeRelRect(0.56f, 0.08f, DialogWidth, ready ? ReadyHeight : DialogHeight));
     const float top = ready ? ReadyButtonsTop : ButtonsTop;
-    OkButton.SetArea(MakeRelRect(0.02f, top, 0.078f, 0.03f));
-    TryButton.SetArea(MakeRelRect(0.11f, top, 0.078f, 0.03f));
+    OkButton.SetArea(MakeRelRect(0.02f, top, MenuDialog::ButtonWidth, MenuDialog::ButtonHeight));
+    TryButton.SetArea(MakeRelRect(0.11f, top, MenuDialog::ButtonWidth, MenuDialog::ButtonHeight));
     return ShowModal();
 }
 

@@ -12,7 +12,9 @@
 #include "graphics/Font.h"
 #include "graphics/PictureCatalog.h"
 #include "graphics/Surface.h"
-#include "menu/ShellDialogs.h"
+#include "menu/ErrorDlg.h"
+#include "menu/FileDlg.h"
+#include "menu/MenuDialogParts.h"
 #include "platform/Application.h"
 #include "platform/DropDownList.h"
 #include "shell/Commands.h"
@@ -23,14 +25,15 @@
 
 namespace {
 
-// The list colour of the street list (red 0xB7, green 0xC5, blue 0xC9).
-constexpr Colour ListFace = 0xC9C5B7;
 constexpr std::int32_t StreetRows = Board::StreetCount;
 // The board fills the screen below the strip.
 constexpr RelRect BoardArea{0, 0.05f, 1, 1};
 constexpr const char* StartBoard = "board1.brd";
-// The cursor for what can be clicked.
-constexpr int HandCursor = 1;
+// Board files: in the start folder itself, with their extension; the file dialog's centre.
+constexpr const char* BoardFolder = "";
+constexpr const char* BoardExtension = "brd";
+constexpr float FileDialogX = 0.2f;
+constexpr float FileDialogY = 0.3f;
 
 } // namespace
 
@@ -73,7 +76,7 @@ EditorProc::EditorProc(TMainWnd& owner)
     auto place = [&](TSSpeedButton& button, float left, float top, float width, float height, std::int32_t id,
                      const std::string& caption) {
         button.SetFont(stripFont);
-        button.SetCursor(HandCursor);
+        button.SetCursor(CursorId::Hand);
         button.Setup(strip, MakeRelRect(left, top, width, height), 0, id, caption, &DialogButtonSkin);
     };
     place(NewButton, 0.01f, 0.01f, 0.06f, 0.03f, CommandId::New, Text(TextGroup::Editor, EditorText::New));
@@ -95,9 +98,9 @@ EditorProc::EditorProc(TMainWnd& owner)
           std::string(Text(TextGroup::EditorMore, EditorMoreText::Player)) + std::to_string(LotOwner));
     StreetList.SetFont(stripFont);
     StreetList.List->SetFont(stripFont);
-    StreetList.List->Color = ListFace;
+    StreetList.List->Color = MenuDialog::FieldColour;
     StreetList.List->DropDownCount = StreetRows;
-    StreetList.SetCursor(HandCursor);
+    StreetList.SetCursor(CursorId::Hand);
     StreetList.Setup(strip, MakeRelRect(0.75f, 0.01f, 0.1f, 0.024f), 0, CommandId::None, "",
                      ComboBoxSkin.get());
     StreetList.TabStop = false;
@@ -121,6 +124,7 @@ EditorProc::EditorProc(TMainWnd& owner)
 
     NewBoardDialog = std::make_unique<TNewBoardDlg>(*this, Board);
     StreetNamesDialog = std::make_unique<TStNamesDlg>(*this, Board);
+    FileDialog = std::make_unique<TFileDlg>(*this);
     TryItDialog = std::make_unique<TTryItDlg>(*this);
     CheckDialog = std::make_unique<TBoardCheckDlg>(*this, Board, *TryItDialog);
     RebuildStreetList();
@@ -132,6 +136,7 @@ EditorProc::~EditorProc()
     View.reset();
     CheckDialog.reset();
     TryItDialog.reset();
+    FileDialog.reset();
     StreetNamesDialog.reset();
     NewBoardDialog.reset();
 }
@@ -429,7 +434,12 @@ void EditorProc::SaveBoard(const std::string& path)
     CheckBoard();
 }
 
-std::string EditorProc::ChooseBoardFile(bool)
+std::string EditorProc::ChooseBoardFile(bool save)
 {
-    return {};
+    FileDialog->Open(
+        save ? FileMode::Save : FileMode::Load, BoardFolder, BoardExtension, FileDialogX, FileDialogY,
+        Text(TextGroup::EditorReport, save ? EditorReportText::SaveBoard : EditorReportText::LoadBoard));
+    if (FileDialog->ShowModal() != ModalResult::Ok)
+        return {};
+    return FileDialog->Path;
 }

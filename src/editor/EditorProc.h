@@ -17,6 +17,7 @@ class Font;
 class Surface;
 class TBoardCheckDlg;
 class TEditorPanel;
+class TFileDlg;
 class TNewBoardDlg;
 class TStNamesDlg;
 class TTryItDlg;
@@ -59,6 +60,7 @@ class EditorProc : public TWinProcedure
     // The dialogs, made with the screen and kept.
     std::unique_ptr<TNewBoardDlg> NewBoardDialog;
     std::unique_ptr<TStNamesDlg> StreetNamesDialog;
+    std::unique_ptr<TFileDlg> FileDialog;
     std::unique_ptr<TBoardCheckDlg> CheckDialog;
     std::unique_ptr<TTryItDlg> TryItDialog;
 

@@ -3,29 +3,13 @@
 
 #include "board/Board.h"
 #include "graphics/Surface.h"
+#include "menu/MenuDialogParts.h"
 #include "shell/MainWnd.h"
 #include "texts/NumberText.h"
 #include "texts/Texts.h"
 
 #include <algorithm>
 #include <string>
-
-namespace {
-
-// The colour of the dialog's edits (red 0xB7, green 0xC5, blue 0xC9).
-constexpr Colour EditFace = 0xC9C5B7;
-constexpr int HandCursor = 1;
-
-void PlaceEdit(Edit& edit, TModalDialog& dialog, const RelRect& area)
-{
-    edit.SetParent(&dialog);
-    edit.Color = EditFace;
-    edit.TabStop = true;
-    const Rect r = ScreenRect(area);
-    edit.SetBounds(r.Left, r.Top, r.Width(), r.Height());
-}
-
-} // namespace
 
 std::int32_t ReadBoardSide(const std::string& text, std::int32_t current)
 {
@@ -42,14 +26,14 @@ TNewBoardDlg::TNewBoardDlg(WinControl& owner, const Board& board)
     SetCaption(Text(TextGroup::EditorMore, EditorMoreText::NewBoard));
     Background = DialogSkin.get();
     SetPlacement(MakeRelRect(0.39f, 0.425f, 0.22f, 0.15f));
-    PlaceEdit(WidthEdit, *this, MakeRelRect(0.06f, 0.04f, 0.04f, 0.024f));
-    PlaceEdit(HeightEdit, *this, MakeRelRect(0.15f, 0.04f, 0.04f, 0.024f));
-    OkButton.SetCursor(HandCursor);
-    CancelButton.SetCursor(HandCursor);
-    OkButton.Setup(nullptr, MakeRelRect(0.025f, 0.1f, 0.078f, 0.03f), 0, ModalResult::Ok,
-                   Text(TextGroup::DialogButtons, ButtonText::Ok), DialogButtonSkin.get());
-    CancelButton.Setup(nullptr, MakeRelRect(0.117f, 0.1f, 0.078f, 0.03f), 0, ModalResult::Cancel,
-                       Text(TextGroup::DialogButtons, ButtonText::Cancel), DialogButtonSkin.get());
+    WidthEdit.Color = MenuDialog::FieldColour;
+    HeightEdit.Color = MenuDialog::FieldColour;
+    PlaceField(WidthEdit, *this, MakeRelRect(0.06f, 0.04f, 0.04f, 0.024f));
+    PlaceField(HeightEdit, *this, MakeRelRect(0.15f, 0.04f, 0.04f, 0.024f));
+    SetupDialogButton(OkButton, 0.025f, 0.1f, ModalResult::Ok,
+                      Text(TextGroup::DialogButtons, ButtonText::Ok));
+    SetupDialogButton(CancelButton, 0.117f, 0.1f, ModalResult::Cancel,
+                      Text(TextGroup::DialogButtons, ButtonText::Cancel));
     auto enter = [this] {
         ReadSize();
         OkButton.SetFocus();

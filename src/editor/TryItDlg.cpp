@@ -5,6 +5,7 @@
 #include "game/GameSetupCopy.h"
 #include "graphics/Font.h"
 #include "graphics/Surface.h"
+#include "menu/MenuDialogParts.h"
 #include "shell/MainWnd.h"
 #include "texts/Texts.h"
 
@@ -13,7 +14,6 @@
 
 namespace {
 
-constexpr int HandCursor = 1;
 constexpr float DialogWidth = 0.5f;
 constexpr float DialogHeight = 0.42f;
 // Left, top, right, bottom from the dialog's top-left corner. The columns hold fourteen lines.
@@ -101,13 +101,11 @@ TTryItDlg::TTryItDlg(WinControl& owner)
     SetCaption(Say(EditorReportText::TryItCaption));
     Background = DialogSkin.get();
     SetPlacement(MakeRelRect(0.25f, 0.26f, DialogWidth, DialogHeight));
-    OkButton.SetCursor(HandCursor);
-    CancelButton.SetCursor(HandCursor);
-    const RelRect buttons = MakeRelRect((DialogWidth - 0.078f) / 2, 0.38f, 0.078f, 0.03f);
-    OkButton.Setup(nullptr, buttons, 0, ModalResult::Ok, Text(TextGroup::DialogButtons, ButtonText::Ok),
-                   DialogButtonSkin.get());
-    CancelButton.Setup(nullptr, buttons, 0, ModalResult::Cancel,
-                       Text(TextGroup::DialogButtons, ButtonText::Cancel), DialogButtonSkin.get());
+    // One place for both: Cancel while the games are played, Ok once they are over.
+    const float left = (DialogWidth - MenuDialog::ButtonWidth) / 2;
+    SetupDialogButton(OkButton, left, 0.38f, ModalResult::Ok, Text(TextGroup::DialogButtons, ButtonText::Ok));
+    SetupDialogButton(CancelButton, left, 0.38f, ModalResult::Cancel,
+                      Text(TextGroup::DialogButtons, ButtonText::Cancel));
     PollTimer.SetInterval(40);
     PollTimer.OnTimer = [this] { Poll(); };
 }

@@ -27,6 +27,12 @@ struct CursorImage
 // The pointing hand drawn by the program (cursor number 1).
 CursorImage HandCursorImage();
 
+// Cursor numbers (Control::SetCursor, Application::InstallCursor).
+namespace CursorId {
+constexpr int Arrow = 0;
+constexpr int Hand = 1; // over whatever can be clicked: menu, tool and dialog buttons, board cells
+} // namespace CursorId
+
 // One per program. Windows, controls and timers made for it must be destroyed before it.
 class Application
 {

@@ -136,6 +136,9 @@ bool Edit::OnTextInput(std::string_view text)
         if (!control) {
             if (MaxLength > 0 && count >= static_cast<std::size_t>(MaxLength))
                 break;
+            if (MaxBytes > 0 &&
+                Value.size() + accepted.size() + (next - i) > static_cast<std::size_t>(MaxBytes))
+                break;
             accepted.append(text.substr(i, next - i));
             ++count;
         }

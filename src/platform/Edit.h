@@ -23,6 +23,9 @@ class Edit : public WinControl
     // Characters that typing may fill the field up to; 0 = no limit. Text set by the program is
     // kept whole.
     std::int32_t MaxLength = 0;
+    // Bytes of UTF-8 that typing may fill the field up to (a character that would cross it is
+    // refused whole); 0 = no limit. For fields stored in fixed-size slots.
+    std::int32_t MaxBytes = 0;
     // The text changed (typing, editing keys or SetText).
     std::function<void()> Changed;
     // Enter was pressed in the field.

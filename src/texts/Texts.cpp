@@ -130,6 +130,12 @@ constexpr std::string_view LongMessagesTexts[] = {
 constexpr std::string_view LongestMessagesTexts[] = {
     " does exist or cannot be read. Please check the file name and access privileges.",
     "(You have four weeks to pay off the mortgage before it will be seized)"};
+// The file dialog's refusals of a typed name, and the further lines of the credits.
+constexpr std::string_view MenuMessagesTexts[] = {
+    "A file name cannot contain / or \\.", "A file name cannot begin with a full stop.",
+    "A file name cannot contain control characters such as tabs or line breaks.",
+    "A file name can have at most 64 characters.",
+    "Every picture and sound of the game is drawn and played by its own code."};
 
 constexpr std::string_view EditorReportTexts[] = {
     "Check",
@@ -157,7 +163,9 @@ constexpr std::string_view EditorReportTexts[] = {
     "No lot earned any rent.",
     " is not a board file that can be read. The default board is shown instead.",
     "Neither that file nor the default board could be read: the board is unchanged.",
-    " could not be written. Please check the file name and access privileges."};
+    " could not be written. Please check the file name and access privileges.",
+    "Load Board",
+    "Save Board"};
 
 constexpr GroupSpec Groups[] = {
     {TextGroup::OwnerNames, 32, OwnerNamesTexts},
@@ -187,6 +195,7 @@ constexpr GroupSpec Groups[] = {
     {TextGroup::EditorMore, 32, EditorMoreTexts},
     {TextGroup::LongMessages, 64, LongMessagesTexts},
     {TextGroup::LongestMessages, 128, LongestMessagesTexts},
+    {TextGroup::MenuMessages, 128, MenuMessagesTexts},
     {TextGroup::EditorReport, 128, EditorReportTexts},
 };
 

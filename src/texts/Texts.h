@@ -35,7 +35,8 @@ enum class TextGroup
     EditorMore,        // EditorMoreText
     LongMessages,      // LongText, 64-byte slots
     LongestMessages,   // LongestText, 128-byte slots
-    EditorReport,      // EditorReportText, 128-byte slots: the board checker and "Try it"
+    MenuMessages,      // MenuText, 128-byte slots
+    EditorReport,      // EditorReportText, 128-byte slots: board files, the board checker, "Try it"
 };
 
 namespace MainMenuText {
@@ -247,6 +248,17 @@ enum : int
 };
 }
 
+namespace MenuText {
+enum : int
+{
+    NameHasSeparator,
+    NameStartsWithDot,
+    NameHasControlCharacter,
+    NameTooLong,
+    CreditsMore
+};
+}
+
 namespace EditorReportText {
 enum : int
 {
@@ -276,6 +288,8 @@ enum : int
     NotABoard,
     NoBoard,
     NotWritten,
+    LoadBoard,
+    SaveBoard,
 };
 }
 

@@ -4,12 +4,15 @@
 #include "dialogs/ModalDialog.h"
 #include "editor/EditorProc.h"
 #include "game/GameProc.h"
+#include "menu/AskDlg.h"
+#include "menu/CloseDlg.h"
+#include "menu/ErrorDlg.h"
 #include "menu/MainMenuProc.h"
-#include "menu/ShellDialogs.h"
 #include "platform/Application.h"
 #include "platform/TestHooks.h"
 #include "shell/MainWnd.h"
 
+#include <filesystem>
 #include <gtest/gtest.h>
 
 namespace {
@@ -25,6 +28,9 @@ class ProgramTest : public ::testing::TestWithParam<Size>
 protected:
     void SetUp() override
     {
+        // The program runs in its start folder, beside its data files (the skins of the dialogs).
+        Previous = std::filesystem::current_path();
+        std::filesystem::current_path(TARNHOLLOW_GAME_DIR);
         App = std::make_unique<Application>();
         App->SetTitle("Tarnhollow 3.0");
         TestHooks::ForceScreenSize(*App, GetParam().Width, GetParam().Height);
@@ -40,6 +46,7 @@ protected:
     {
         Main.reset();
         App.reset();
+        std::filesystem::current_path(Previous);
     }
     void Pump() { TestHooks::Pump(*App); }
     void Tick()
@@ -62,6 +69,7 @@ protected:
 
     std::unique_ptr<Application> App;
     std::unique_ptr<TMainWnd> Main;
+    std::filesystem::path Previous;
 };
 
 } // namespace
@@ -100,9 +108,15 @@ TEST_P(ProgramTest, EscapeOnTheMainMenuAsksAndNoKeepsTheProgramRunningWhileYesEn
         EXPECT_TRUE(CurrentScreen->Busy);
         if (++shown % 2 == 0)
             return; // let one turn draw it
-        // Placed by its fractions, framed, and drawn over the black screen.
-        const Rect client = ScreenRect(MakeRelRect(0.39f, 0.44f, 0.22f, 0.12f));
-        EXPECT_EQ(w.BoundsRect(), client);
+        // Placed by its fractions (the frame's top-left there, the client area of their size),
+        // framed, and drawn over the black screen.
+        const Rect place = ScreenRect(MakeRelRect(0.39f, 0.44f, 0.22f, 0.12f));
+        EXPECT_EQ(w.OuterRect().Left, place.Left);
+        EXPECT_EQ(w.OuterRect().Top, place.Top);
+        EXPECT_EQ(w.Width(), place.Width());
+        EXPECT_EQ(w.Height(), place.Height());
+        Pump();
+        const Rect client = w.BoundsRect();
         EXPECT_NE(TestHooks::ScreenPixel(*App, client.Left + 2, client.Top + 2), 0u);
         EXPECT_NE(TestHooks::ScreenPixel(*App, client.Left + 2, w.OuterRect().Top + 2), 0u);
         TestHooks::Key(*App, static_cast<KeyCode>(answers.front()));
@@ -124,6 +138,7 @@ TEST_P(ProgramTest, TheErrorAndQuestionDialogsShowTheirTextAndAnswer)
     std::string seen;
     TestHooks::SetModalHook(*App, [&](Window& w) {
         seen = std::string(w.ClassName());
+        Pump();
         const Rect client = w.BoundsRect();
         EXPECT_NE(TestHooks::ScreenPixel(*App, client.Left + 1, client.Top + 1), 0u);
         w.ModalResult = w.ClassName() == "TAskDlg" ? ModalResult::No : ModalResult::Ok;

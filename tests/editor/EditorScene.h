@@ -5,7 +5,9 @@
 
 #include "boardview/BoardView.h"
 #include "editor/EditorProc.h"
-#include "menu/ShellDialogs.h"
+#include "menu/AskDlg.h"
+#include "menu/CloseDlg.h"
+#include "menu/ErrorDlg.h"
 #include "platform/Keys.h"
 #include "support/ShellScene.h"
 

@@ -138,6 +138,17 @@ TEST_F(WidgetTest, TypingPastTheLengthLimitDoesNothingAndEnterIsReported)
     EXPECT_EQ(edit.Text(), "abcdefgh");
     Type("z");
     EXPECT_EQ(edit.Text(), "abcdefgh");
+    // A byte limit refuses the letter that would cross it whole, never half of it.
+    edit.MaxLength = 0;
+    edit.MaxBytes = 6;
+    edit.SetText("Zo");
+    Type("ëëë");
+    EXPECT_EQ(edit.Text(), "Zoëë");
+    Type("a");
+    EXPECT_EQ(edit.Text(), "Zoëë");
+    Press(Key::Back);
+    Type("ab");
+    EXPECT_EQ(edit.Text(), "Zoëab");
 }
 
 TEST_F(WidgetTest, AnEditDrawsItsColourBorderTextAndABlinkingCaret)

@@ -60,6 +60,30 @@ TEST(Uishot, WritesTheChosenShotsWithTheDialogOverTheBoard)
     EXPECT_FALSE(std::filesystem::exists(out + "/event-05-treasury-pay.png"));
 }
 
+TEST(Uishot, TheMenuDialogsAreShotWithListsOfTheirOwnThatLeaveNothingBehind)
+{
+    TempDir dir;
+    const std::string out = dir.File("shots");
+    const auto leftovers = [] {
+        int n = 0;
+        for (const auto& entry : std::filesystem::directory_iterator(std::filesystem::temp_directory_path()))
+            n += entry.path().filename().string().starts_with("tarnhollow-uishot-") ? 1 : 0;
+        return n;
+    };
+    const int before = leftovers();
+    const ToolRun run = RunTool(
+        "uishot", {"--game", GameDir, "--size", "1024x768", "--out", out, "--only", "menu-save"}, dir);
+    ASSERT_EQ(run.Status, 0) << run.Err;
+    constexpr std::uint32_t CaptionBar = 0x6E4E30;
+    for (const char* name : {"menu-save", "menu-save-replace"}) {
+        int width = 0;
+        int height = 0;
+        EXPECT_GT(CountColour(out + "/" + name + ".png", CaptionBar, width, height), 3000) << name;
+    }
+    EXPECT_EQ(leftovers(), before);
+    EXPECT_FALSE(std::filesystem::exists(GameDir + "/SAVES/game1.sav"));
+}
+
 TEST(Uishot, ListsItsShotsAndRefusesUnknownNamesAndBadSizes)
 {
     TempDir dir;
