@@ -6,7 +6,7 @@
 set -euo pipefail
 cd "$(dirname "$0")"
 source scripts/deps.sh
-tarnhollow_install_packages
+tarnhollow_install_packages "${TARNHOLLOW_TEST_PACKAGES[@]}"
 # Xvfb for the tests that start the program on a real X display; without it they are skipped.
 tarnhollow_install_packages xvfb || echo "xvfb is missing: the real-display tests will be skipped"
 jobs=$(nproc)

@@ -7,6 +7,9 @@ TARNHOLLOW_PACKAGES=(
   fonts-liberation2 fonts-dejavu-core fonts-dejavu-extra
   libgtest-dev libgmock-dev libbenchmark-dev
 )
+# What only the tests need: the desktop's validators of the desktop entry and the AppStream
+# metadata, and dpkg-shlibdeps, against which the Debian package's dependencies are checked.
+TARNHOLLOW_TEST_PACKAGES=(desktop-file-utils appstream dpkg-dev)
 
 tarnhollow_install_packages() {
   local missing=() pkg

@@ -20,5 +20,9 @@ ShellFactory MakeShellFactory()
     factory.CloseDialog = MakeOwned<TCloseDlg, Window>;
     factory.ErrorDialog = MakeOwned<TErrorDlg, Window>;
     factory.AskDialog = MakeOwned<TAskDlg, Window>;
+    factory.ShowError = [](const std::string& text) {
+        if (ErrorDlg != nullptr)
+            ErrorDlg->ShowError(text);
+    };
     return factory;
 }

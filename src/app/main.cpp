@@ -13,10 +13,11 @@
 
 int main()
 {
-    // Started from another folder, the program reads its data files from its own folder; without
-    // them it would show nothing but empty pictures.
-    if (const std::string error = EnterStartFolder(); !error.empty()) {
-        Application::ShowErrorMessage("Tarnhollow 3.0", error);
+    // Started from another folder, the program reads its data files from its own folder, or, when
+    // installed, from its shared data folder; without them it would show nothing but empty pictures.
+    const StartFolderResult start = EnterStartFolder();
+    if (!start.Error.empty()) {
+        Application::ShowErrorMessage("Tarnhollow 3.0", start.Error);
         return 1;
     }
     try {
@@ -27,8 +28,11 @@ int main()
         // fontconfig reads numbers), neither safe beside a thread at work.
         StartWarmingFonts();
         app.SetTitle("Tarnhollow 3.0");
-        app.SetHelpFile("");
         auto mainWindow = std::make_unique<TMainWnd>(app, MakeShellFactory());
+        app.SetHelpFile(mainWindow->DataDir + "/Tarnhollow.html");
+        // The player's folder could not be made ready: the game runs from its data folder, where
+        // nothing can be saved, and says so once the main menu is up.
+        mainWindow->StartError = start.Warning;
         app.SetMainWindow(mainWindow.get());
         try {
             app.Run();

@@ -78,7 +78,8 @@ struct FileCloser
 class FileSource : public Source
 {
 public:
-    explicit FileSource(const std::string& path) : File(std::fopen(ResolveFileName(path).c_str(), "rb"))
+    explicit FileSource(const std::string& path)
+        : File(std::fopen(ResolveFileName(DataFilePath(path)).c_str(), "rb"))
     {
         if (File && fseeko(File.get(), 0, SEEK_END) == 0) {
             const off_t end = ftello(File.get());

@@ -52,7 +52,7 @@ std::optional<Index> ReadIndexFromMemory(std::span<const std::uint8_t> archive,
 // stream, position 0. 1: no usable entry of that name (missing or damaged archive, an entry whose
 // data lie outside the file, a picture too large to convert); the stream is left as it was.
 // Names are compared without regard to letter case; the first equal entry wins. The archive is
-// opened and closed on every call.
+// opened and closed on every call; a relative archivePath is taken in the data folder (DataFilePath).
 int Read(MemoryStream& stream, const std::string& archivePath, const std::string& itemName);
 // The same lookup on an archive image held in memory.
 int ReadFromMemory(MemoryStream& stream, std::span<const std::uint8_t> archive, const std::string& itemName);

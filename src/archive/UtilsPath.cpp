@@ -1,14 +1,20 @@
-// Small file helpers: finding a data file whose name differs only in letter case, and listing the
-// files of a folder by extension.
+// Small file helpers: the data folder, case-insensitive file names and listing files by extension.
 #include "archive/UtilsPath.h"
 
 #include <algorithm>
 #include <filesystem>
 #include <system_error>
+#include <utility>
 
 namespace fs = std::filesystem;
 
 namespace {
+
+std::string& DataFolderValue()
+{
+    static std::string folder;
+    return folder;
+}
 
 std::string AsciiUpperCopy(std::string text)
 {
@@ -17,6 +23,25 @@ std::string AsciiUpperCopy(std::string text)
 }
 
 } // namespace
+
+void SetDataFolder(std::string folder)
+{
+    DataFolderValue() = std::move(folder);
+}
+
+const std::string& DataFolder()
+{
+    return DataFolderValue();
+}
+
+std::string DataFilePath(const std::string& name)
+{
+    const std::string& folder = DataFolderValue();
+    if (folder.empty() || name.empty() || fs::path(name).is_absolute()) {
+        return name;
+    }
+    return (fs::path(folder) / name).string();
+}
 
 bool EqualsIgnoringCase(const std::string& a, const std::string& b)
 {

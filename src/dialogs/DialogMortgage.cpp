@@ -11,6 +11,19 @@ namespace {
 // The list's and edits' face colour in the dialogs.
 constexpr Colour ListFace = 0x00C9C5B7;
 
+// The land value and payment: after their captions at every screen size, and short of the list.
+constexpr float ValuesColumn = 0.105f;
+
+RelRect OkArea()
+{
+    return MakeRelRect(0.161f, 0.27f, 0.078f, 0.03f);
+}
+
+RelRect PictureArea()
+{
+    return FitAspect(MakeRelRect(0.0375f, 0.065f, 0.075f, 0.08f));
+}
+
 const char* KindName(std::int32_t kind)
 {
     return Text(TextGroup::KindNames, kind - CellKind::LotForSale);
@@ -24,24 +37,34 @@ TDialogMortgage::TDialogMortgage(WinControl& owner, const GameState& state, Boar
       Label3(this), State(state), TheBoard(board), Screen(std::move(screen))
 {
     Background = DialogSkin.get();
-    SetPlacement(MakeRelRect(0.3f, 0.14f, 0.4f, 0.32f));
     SetCaption(Text(TextGroup::LongMessages, LongText::MustMortgage));
-    OkButton.Setup(nullptr, MakeRelRect(0.161f, 0.27f, 0.078f, 0.03f), 0, ModalResult::Ok,
-                   Text(TextGroup::DialogButtons, ButtonText::Ok), DialogButtonSkin.get());
+    OkButton.Setup(nullptr, OkArea(), 0, ModalResult::Ok, Text(TextGroup::DialogButtons, ButtonText::Ok),
+                   DialogButtonSkin.get());
     OkButton.SetCursor(1);
-    Picture.Setup(nullptr, FitAspect(MakeRelRect(0.0375f, 0.065f, 0.075f, 0.08f)), 0, 0, "", Screen.Tiles);
+    Picture.Setup(nullptr, PictureArea(), 0, 0, "", Screen.Tiles);
     List.SetParent(this);
-    const Rect listBounds = ScreenRect(MakeRelRect(0.15f, 0.06f, 0.23f, 0.155f));
-    List.SetBounds(listBounds.Left, listBounds.Top, listBounds.Width(), listBounds.Height());
     List.Color = ListFace;
+    PlaceControls();
     List.Clicked = [this] { SelectEntry(List.ItemIndex()); };
     List.DoubleClicked = [this] { SelectEntry(List.ItemIndex()); };
     for (TSLabel* label : {&Label1, &Label2, &Label3})
         label->Setup(nullptr, MakeRelRect(0, 0, 0.02f, 0.02f), 0, 0, "", nullptr);
 }
 
+void TDialogMortgage::PlaceControls()
+{
+    // The placement is fixed: it changes only with the screen's size.
+    SetPlacement(MakeRelRect(0.3f, 0.14f, 0.4f, 0.32f));
+    OkButton.SetArea(OkArea());
+    Picture.SetArea(PictureArea());
+    const Rect list = ScreenRect(MakeRelRect(0.15f, 0.06f, 0.23f, 0.155f));
+    List.SetBounds(list.Left, list.Top, list.Width(), list.Height());
+}
+
 void TDialogMortgage::ChooseMortgage(std::int32_t debt, std::int32_t& x, std::int32_t& y)
 {
+    if (FollowScreenSize())
+        PlaceControls();
     Debt = debt;
     ShowModal();
     x = ChosenX;
@@ -59,9 +82,9 @@ void TDialogMortgage::ShowContent()
     FillList();
     ShowLabel(Label1, MakeRelRect(0, 0.145f, 0.15f, 0.02f), "", 2, false);
     WriteText(*this, Text(TextGroup::StreetInfo, StreetInfoText::LandValue), 0.014f, 0.17f);
-    ShowLabel(Label2, MakeRelRect(0.1f, 0.17f, 0.19f, 0.02f), "", 0, false);
+    ShowLabel(Label2, MakeRelRect(ValuesColumn, 0.17f, 0.043f, 0.02f), "", 0, false);
     WriteText(*this, Text(TextGroup::StreetInfo, StreetInfoText::CurrentPayment), 0.014f, 0.19f);
-    ShowLabel(Label3, MakeRelRect(0.1f, 0.19f, 0.19f, 0.02f), "", 0, false);
+    ShowLabel(Label3, MakeRelRect(ValuesColumn, 0.19f, 0.043f, 0.02f), "", 0, false);
     List.SetItemIndex(0);
     SelectEntry(0);
 }
@@ -95,7 +118,7 @@ void TDialogMortgage::SelectEntry(std::int32_t index)
         if (count++ != index)
             continue;
         SelectedIndex = i;
-        Picture.Frame = cell.Kind + 8 * State.Current - 50;
+        Picture.Frame = DialogFrame::OwnedLot(State.Current, cell.Kind - CellKind::OwnedLot);
         Label1.SetCaption(KindName(cell.Kind));
         const std::int32_t price = TheBoard.Price(0, entry.X, entry.Y);
         const std::int32_t rent = TheBoard.Rent(0, entry.X, entry.Y);

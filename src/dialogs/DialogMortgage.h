@@ -49,6 +49,9 @@ class TDialogMortgage : public TModalDialog
     void SelectEntry(std::int32_t index);
 
 private:
+    // The dialog, its button, picture and list at the current ScreenSize.
+    void PlaceControls();
+
     const GameState& State;
     Board& TheBoard;
     GameDialogScreen Screen;

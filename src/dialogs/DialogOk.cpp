@@ -22,7 +22,7 @@ struct KindLook
 constexpr std::array<KindLook, 13> Looks{{
     {},
     {0.22f, 0.15f, "dinfo"},
-    {0.2f, 0.24f, "dinfo"},
+    {0.22f, 0.24f, "dinfo"},
     {},
     {0.22f, 0.12f, "money"},
     {0.22f, 0.14f, "money"},
@@ -40,6 +40,14 @@ const char* Fragment(int index)
     return Text(TextGroup::DialogFragments, index);
 }
 
+// The structure information's columns: the street names beside the picture, the owner and the
+// values; wide enough for the longest kind name, names and sums at every screen size.
+constexpr float NamesColumn = 0.11f;
+constexpr float ValuesColumn = 0.12f;
+
+// The line of the ruin and the winner, right of the pawn (clear of the picture for long names).
+const RelRect BesidePawn = MakeRelRect(0.085f, 0.025f, 0.125f, 0.048f);
+
 std::string TurnsLine(std::int32_t turns)
 {
     return Fragment(DialogText::DropOut) + std::to_string(turns) + Fragment(DialogText::Turns);
@@ -52,10 +60,10 @@ TDialogOk::TDialogOk(WinControl& owner, GameState& state, Board& board, GameDial
       State(state), TheBoard(board), Screen(std::move(screen))
 {
     Background = DialogSkin.get();
-    OkButton.Setup(nullptr, MakeRelRect(0, 0, 0.078f, 0.03f), 0, ModalResult::Ok,
+    OkButton.Setup(nullptr, GameButtonSize(), 0, ModalResult::Ok,
                    Text(TextGroup::DialogButtons, ButtonText::Ok), DialogButtonSkin.get());
     OkButton.SetCursor(1);
-    Picture.Setup(nullptr, FitAspect(MakeRelRect(0.01f, 0.01f, 0.075f, 0.08f)), 0, 0, "", Screen.Tiles);
+    Picture.Setup(nullptr, GamePictureArea(), 0, 0, "", Screen.Tiles);
     for (TSLabel* label : {&Label1, &Label2, &Label3})
         label->Setup(nullptr, MakeRelRect(0, 0, 0.02f, 0.018f), 0, 0, "", nullptr);
 }
@@ -76,6 +84,10 @@ void TDialogOk::ShowEvent(std::int32_t kind)
     float h = 0;
     if (!KindSize(kind, w, h))
         return;
+    if (FollowScreenSize()) {
+        OkButton.SetArea(GameButtonSize());
+        Picture.SetArea(GamePictureArea());
+    }
     PlayDialogSound(Screen, Looks[static_cast<std::size_t>(kind)].Sound);
     RedrawBoard(Screen);
     PlaceBesideSelection(*this, w, h, TheBoard, Screen);
@@ -105,14 +117,14 @@ void TDialogOk::ShowContent()
         StructureInformation();
         break;
     case EventCode::Rent:
-        Picture.Frame = 19;
+        Picture.Frame = DialogFrame::Payment;
         ShowLabel(Label1, MakeRelRect(0.095f, 0.02f, 0.11f, 0.04f),
                   Fragment(DialogText::Pay) + NameOf(State, State.EventArg) +
                       Fragment(DialogText::SpaceDollar) + std::to_string(State.EventAmount),
                   2, true);
         break;
     case EventCode::Treasury:
-        Picture.Frame = 10;
+        Picture.Frame = DialogFrame::Building(CellKind::Governor);
         ShowLabel(Label1, MakeRelRect(0.095f, 0.022f, 0.12f, 0.02f),
                   Fragment(State.EventArg != 0 ? DialogText::Receive : DialogText::PayDollar) +
                       std::to_string(State.EventAmount),
@@ -121,7 +133,7 @@ void TDialogOk::ShowContent()
                   false);
         break;
     case EventCode::Police:
-        Picture.Frame = 13;
+        Picture.Frame = DialogFrame::Building(CellKind::Police);
         ShowLabel(Label1, MakeRelRect(0.095f, 0.02f, 0.12f, 0.02f),
                   Fragment(DialogText::Fine) + std::to_string(State.EventAmount), 2, false);
         ShowLabel(Label2, MakeRelRect(0.095f, 0.04f, 0.12f, 0.02f), Fragment(DialogText::PoliceDp), 2, false);
@@ -129,44 +141,44 @@ void TDialogOk::ShowContent()
             ShowLabel(Label3, MakeRelRect(0.095f, 0.06f, 0.12f, 0.02f), TurnsLine(State.EventArg), 2, false);
         break;
     case EventCode::Jail:
-        Picture.Frame = 14;
+        Picture.Frame = DialogFrame::Building(CellKind::Prison);
         ShowLabel(Label1, MakeRelRect(0.105f, 0.02f, 0.1f, 0.04f), Fragment(DialogText::SeeFamily), 2, true);
         // The visit always costs one turn, whatever EventArg holds.
         ShowLabel(Label2, MakeRelRect(0.095f, 0.06f, 0.12f, 0.02f), TurnsLine(1), 2, false);
         break;
     case EventCode::Hospital:
-        Picture.Frame = 15;
+        Picture.Frame = DialogFrame::Building(CellKind::Hospital);
         ShowLabel(Label1, MakeRelRect(0.105f, 0.02f, 0.1f, 0.04f),
                   Fragment(DialogText::HospitalBill) + std::to_string(State.EventAmount), 2, true);
         if (State.EventArg != 0)
             ShowLabel(Label2, MakeRelRect(0.095f, 0.06f, 0.12f, 0.02f), TurnsLine(State.EventArg), 2, false);
         break;
     case EventCode::Courthouse:
-        Picture.Frame = 16;
+        Picture.Frame = DialogFrame::Building(CellKind::Courthouse);
         ShowLabel(Label1, MakeRelRect(0.095f, 0.022f, 0.12f, 0.02f), Fragment(DialogText::PutInPrison), 2,
                   false);
         ShowLabel(Label2, MakeRelRect(0.095f, 0.045f, 0.12f, 0.02f), Fragment(DialogText::OutFiveTurns), 2,
                   false);
         break;
     case EventCode::Seizure:
-        Picture.Frame = 24 + 8 * State.EventArg + State.EventAmount;
+        Picture.Frame = DialogFrame::OwnedLot(State.EventArg, State.EventAmount);
         ShowLabel(Label1, MakeRelRect(0.095f, 0.025f, 0.11f, 0.048f),
                   NameOf(State, State.EventArg) + Fragment(DialogText::LostMortgaged), 2, true);
         break;
     case EventCode::Ruined:
-        Picture.Frame = State.Current;
-        ShowLabel(Label1, MakeRelRect(0.06f, 0.025f, 0.15f, 0.048f),
-                  NameOf(State, State.Current) + Fragment(DialogText::IsRuined), 2, true);
+        Picture.Frame = DialogFrame::Pawn(State.Current);
+        ShowLabel(Label1, BesidePawn, NameOf(State, State.Current) + Fragment(DialogText::IsRuined), 2, true);
         break;
     case EventCode::GameOver: {
         // With nobody left in play there is no pawn to show and no name to read.
         const std::int32_t winner = State.Winner();
-        Picture.Frame = winner;
+        Picture.Frame = DialogFrame::Pawn(winner);
         Picture.SetVisible(winner >= 0);
-        ShowLabel(Label1, MakeRelRect(0.06f, 0.025f, 0.15f, 0.048f),
-                  winner >= 0 ? NameOf(State, winner) + Fragment(DialogText::Wins)
-                              : Fragment(DialogText::NobodyWins),
-                  2, true);
+        if (winner >= 0)
+            ShowLabel(Label1, BesidePawn, NameOf(State, winner) + Fragment(DialogText::Wins), 2, true);
+        else
+            ShowLabel(Label1, MakeRelRect(0.01f, 0.025f, 0.2f, 0.048f), Fragment(DialogText::NobodyWins), 2,
+                      true);
         break;
     }
     default:
@@ -177,7 +189,7 @@ void TDialogOk::ShowContent()
 void TDialogOk::StreetInformation()
 {
     const std::int32_t street = TheBoard.CellAt(TheBoard.CursorX, TheBoard.CursorY).Street;
-    Picture.Frame = 18;
+    Picture.Frame = DialogFrame::Building(CellKind::BareLot);
     ShowLabel(Label1, MakeRelRect(0.095f, 0.02f, 0.12f, 0.02f), TheBoard.GetStreetName(street), 2, false);
     ShowLabel(Label2, MakeRelRect(0.095f, 0.05f, 0.12f, 0.02f),
               Text(TextGroup::StreetInfo, StreetInfoText::StreetValue), 0, false);
@@ -192,25 +204,27 @@ void TDialogOk::StructureInformation()
     // The prison zone is shown as the prison.
     const std::int32_t kind = cell.Kind == CellKind::PrisonZone ? CellKind::Prison : cell.Kind;
     const std::int32_t owner = cell.Owner;
-    Picture.Frame = kind < CellKind::OwnedLot ? kind - 55 : kind - 58 + 8 * owner;
-    ShowLabel(Label1, MakeRelRect(0, 0.09f, 0.095f, 0.02f),
+    // The picture the board shows for the cell; an owned lot in its owner's colours.
+    Picture.Frame = kind < CellKind::OwnedLot ? DialogFrame::Building(kind)
+                                              : DialogFrame::OwnedLot(owner - 1, kind - CellKind::OwnedLot);
+    ShowLabel(Label1, MakeRelRect(0.003f, 0.09f, 0.105f, 0.02f),
               Text(TextGroup::KindNames, kind - CellKind::LotForSale), 2, false);
-    WriteText(*this, Text(TextGroup::StreetInfo, StreetInfoText::Streets), 0.1f, 0.01f);
+    WriteText(*this, Text(TextGroup::StreetInfo, StreetInfoText::Streets), NamesColumn, 0.01f);
     float line = 0.034f;
     for (const std::int32_t street : StreetsBeside(TheBoard, x, y)) {
-        WriteText(*this, TheBoard.GetStreetName(street), 0.1f, line);
+        WriteText(*this, TheBoard.GetStreetName(street), NamesColumn, line);
         line += 0.018f;
     }
     ShowLabel(Label2, MakeRelRect(0.01f, 0.12f, 0.095f, 0.02f),
               Text(TextGroup::StreetInfo, StreetInfoText::Owner), 0, false);
-    ShowLabel(Label3, MakeRelRect(0.11f, 0.12f, 0.085f, 0.02f),
+    ShowLabel(Label3, MakeRelRect(ValuesColumn, 0.12f, 0.095f, 0.02f),
               owner == 0 ? Text(TextGroup::OwnerNames, 0) : NameOf(State, owner - 1), 0, false);
     WriteText(*this, Text(TextGroup::StreetInfo, StreetInfoText::LandValue), 0.01f, 0.14f);
     const std::int32_t value = TheBoard.Price(0, x, y);
     State.EventAmount = value;
-    WriteText(*this, Dollars(value), 0.11f, 0.14f);
+    WriteText(*this, Dollars(value), ValuesColumn, 0.14f);
     WriteText(*this, Text(TextGroup::StreetInfo, StreetInfoText::CurrentPayment), 0.01f, 0.16f);
     const std::int32_t payment = owner == 0 ? 0 : TheBoard.Rent(0, x, y);
     State.EventAmount = payment;
-    WriteText(*this, Dollars(payment), 0.11f, 0.16f);
+    WriteText(*this, Dollars(payment), ValuesColumn, 0.16f);
 }

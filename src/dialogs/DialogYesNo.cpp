@@ -16,6 +16,9 @@ namespace {
 constexpr std::array<std::array<float, 2>, 4> Sizes{
     {{0.22f, 0.225f}, {0.22f, 0.225f}, {0.27f, 0.18f}, {0.24f, 0.15f}}};
 
+// The buy and build questions: three lines for the longest structure names and prices.
+const RelRect Question = MakeRelRect(0.095f, 0.03f, 0.11f, 0.055f);
+
 const char* Fragment(int index)
 {
     return Text(TextGroup::DialogFragments, index);
@@ -28,13 +31,13 @@ TDialogYesNo::TDialogYesNo(WinControl& owner, const GameState& state, Board& boa
       Label3(this), State(state), TheBoard(board), Screen(std::move(screen))
 {
     Background = DialogSkin.get();
-    YesButton.Setup(nullptr, MakeRelRect(0, 0, 0.078f, 0.03f), 0, ModalResult::Yes,
+    YesButton.Setup(nullptr, GameButtonSize(), 0, ModalResult::Yes,
                     Text(TextGroup::DialogButtons, ButtonText::Yes), DialogButtonSkin.get());
-    NoButton.Setup(nullptr, MakeRelRect(0, 0, 0.078f, 0.03f), 0, ModalResult::No,
+    NoButton.Setup(nullptr, GameButtonSize(), 0, ModalResult::No,
                    Text(TextGroup::DialogButtons, ButtonText::No), DialogButtonSkin.get());
     YesButton.SetCursor(1);
     NoButton.SetCursor(1);
-    Picture.Setup(nullptr, FitAspect(MakeRelRect(0.01f, 0.01f, 0.075f, 0.08f)), 0, 0, "", Screen.Tiles);
+    Picture.Setup(nullptr, GamePictureArea(), 0, 0, "", Screen.Tiles);
     for (TSLabel* label : {&Label1, &Label2, &Label3})
         label->Setup(nullptr, MakeRelRect(0, 0, 0.02f, 0.018f), 0, 0, "", nullptr);
 }
@@ -54,6 +57,11 @@ bool TDialogYesNo::AskDecision(std::int32_t kind)
     float h = 0;
     if (!KindSize(kind, w, h))
         return false;
+    if (FollowScreenSize()) {
+        YesButton.SetArea(GameButtonSize());
+        NoButton.SetArea(GameButtonSize());
+        Picture.SetArea(GamePictureArea());
+    }
     PlayDialogSound(Screen, "dask");
     RedrawBoard(Screen);
     PlaceBesideSelection(*this, w, h, TheBoard, Screen);
@@ -81,17 +89,17 @@ void TDialogYesNo::ShowContent()
     const std::int32_t current = State.Current;
     switch (Tag) {
     case DecisionCode::Buy:
-        Picture.Frame = 24 + 8 * current;
-        ShowLabel(Label1, MakeRelRect(0.095f, 0.03f, 0.11f, 0.04f),
-                  Fragment(DialogText::BuyLotFor) + std::to_string(State.EventAmount) + "?", 2, true);
+        Picture.Frame = DialogFrame::OwnedLot(current, 0);
+        ShowLabel(Label1, Question, Fragment(DialogText::BuyLotFor) + std::to_string(State.EventAmount) + "?",
+                  2, true);
         DrawStreetList(0.09f, 0.01f);
         break;
     case DecisionCode::Build: {
         // The structure to be built is the one after the lot's own: Kind 74 + s asks for s + 1.
         const std::int32_t next =
             TheBoard.CellAt(TheBoard.CursorX, TheBoard.CursorY).Kind - CellKind::BareLot;
-        Picture.Frame = next + 8 * current + 24;
-        ShowLabel(Label1, MakeRelRect(0.095f, 0.03f, 0.11f, 0.04f),
+        Picture.Frame = DialogFrame::OwnedLot(current, next);
+        ShowLabel(Label1, Question,
                   Fragment(DialogText::DoYouBuild) + std::string(Text(TextGroup::StructureNames, next)) +
                       Fragment(DialogText::ForDollar) + std::to_string(State.EventAmount) + "?",
                   2, true);
@@ -99,7 +107,7 @@ void TDialogYesNo::ShowContent()
         break;
     }
     case DecisionCode::Job: {
-        Picture.Frame = 11;
+        Picture.Frame = DialogFrame::Building(CellKind::Employment);
         ShowLabel(Label1, MakeRelRect(0.095f, 0.02f, 0.17f, 0.02f), Fragment(DialogText::JobOpenings), 0,
                   false);
         ShowLabel(Label2, MakeRelRect(0.095f, 0.045f, 0.17f, 0.02f),
@@ -114,7 +122,7 @@ void TDialogYesNo::ShowContent()
         break;
     }
     case DecisionCode::School:
-        Picture.Frame = 12;
+        Picture.Frame = DialogFrame::Building(CellKind::University);
         ShowLabel(Label1, MakeRelRect(0.095f, 0.02f, 0.14f, 0.02f),
                   Dollars(State.EventAmount) + Fragment(DialogText::ForSchoolTuition), 2, false);
         ShowLabel(Label2, MakeRelRect(0.095f, 0.05f, 0.14f, 0.02f),

@@ -11,6 +11,16 @@
 #include "texts/Options.h"
 #include "texts/Texts.h"
 
+RelRect GameButtonSize()
+{
+    return MakeRelRect(0, 0, 0.078f, 0.03f);
+}
+
+RelRect GamePictureArea()
+{
+    return FitAspect(MakeRelRect(0.01f, 0.01f, 0.075f, 0.08f));
+}
+
 std::string Dollars(std::int64_t amount)
 {
     return Text(TextGroup::DialogFragments, DialogText::Dollar) + std::to_string(amount);

@@ -36,6 +36,31 @@ struct GameDialogScreen
     SurfaceSlot* Tiles = nullptr;
 };
 
+// Frames of the board's "table1" sheet that the game dialogs show.
+namespace DialogFrame {
+// The pictures of cell kinds 64 to 73 ("LOT" to the building without an event).
+constexpr std::int32_t Building(std::int32_t kind)
+{
+    return kind - 55;
+}
+// A lot with structure 0 to 6 in the colours of player slot.
+constexpr std::int32_t OwnedLot(std::int32_t slot, std::int32_t structure)
+{
+    return 24 + 8 * slot + structure;
+}
+constexpr std::int32_t Pawn(std::int32_t slot)
+{
+    return slot;
+}
+// Money changing hands between players.
+constexpr std::int32_t Payment = 19;
+} // namespace DialogFrame
+
+// The size the game dialogs' buttons are made with (they are moved at every show), and the area of
+// their picture (of the pixel aspect of a tile at the current ScreenSize).
+RelRect GameButtonSize();
+RelRect GamePictureArea();
+
 // "$" and the decimal number, without separators.
 std::string Dollars(std::int64_t amount);
 

@@ -23,9 +23,21 @@ Application& AppOf(WinControl& owner)
 TModalDialog::TModalDialog(WinControl& owner) : Window(AppOf(owner), BorderStyle::Dialog)
 {
     KeyPreview = true;
-    DialogFont = MakeFont("Arial", 400, 17, 5);
-    DialogFont->Color = 0;
-    SetFont(DialogFont.get());
+    FollowScreenSize();
+}
+
+bool TModalDialog::FollowScreenSize()
+{
+    if (DialogFont != nullptr && FontScreen.Width == ScreenSize.Width &&
+        FontScreen.Height == ScreenSize.Height)
+        return false;
+    // The controls ask for the font when they draw, so the old one may go at once.
+    auto font = MakeFont("Arial", 400, 17, 5);
+    font->Color = 0;
+    SetFont(font.get());
+    DialogFont = std::move(font);
+    FontScreen = ScreenSize;
+    return true;
 }
 
 TModalDialog::~TModalDialog()
@@ -68,6 +80,7 @@ void TModalDialog::MoveTo(float left, float top)
 void TModalDialog::FormShow()
 {
     BusyMark.Set();
+    FollowScreenSize();
     Buffer.reset();
     Buffer = Surface::CreateCanvas(Pixels(), Width(), Height());
     Buffer->TextObserver = TextObserver;

@@ -44,6 +44,11 @@ class TModalDialog : public Window, public ScaledDialog
     // current screen's Command.
     void ButtonCommand(std::int32_t id) override;
 
+    // Makes the dialog font again when ScreenSize has changed since it was made (the screen was
+    // resized); true when it had. Every show does it; a dialog whose controls are placed once calls
+    // it before placing itself and then places them again.
+    bool FollowScreenSize();
+
     void SetPlacement(const RelRect& placement);
     // Keeps the size of Placement.
     void MoveTo(float left, float top);
@@ -71,6 +76,7 @@ class TModalDialog : public Window, public ScaledDialog
 
 private:
     std::unique_ptr<::Font> DialogFont;
+    ScreenSizeRecord FontScreen;
     ScreenBusyMark BusyMark;
 };
 

@@ -2,6 +2,7 @@
 // back buffer, close and shut-down in their order.
 #include "shell/MainWnd.h"
 
+#include "archive/UtilsPath.h"
 #include "graphics/Geometry.h"
 #include "graphics/PictureCatalog.h"
 #include "graphics/SoundPlayer.h"
@@ -51,13 +52,17 @@ double ReadOsVersion()
     return static_cast<double>(major) + (end == minorText ? 0.0 : static_cast<double>(minor) / scale);
 }
 
-std::string CurrentFolder()
+std::string WithoutTrailingSeparator(std::string dir)
 {
-    std::error_code ec;
-    std::string dir = std::filesystem::current_path(ec).string();
     while (dir.size() > 1 && dir.back() == '/')
         dir.pop_back();
     return dir;
+}
+
+std::string CurrentFolder()
+{
+    std::error_code ec;
+    return WithoutTrailingSeparator(std::filesystem::current_path(ec).string());
 }
 
 // For bench/start_time.sh: with TARNHOLLOW_START_MARK set, the wall-clock time at which the main
@@ -85,6 +90,7 @@ TMainWnd::TMainWnd(Application& app, ShellFactory factory)
     ScreenState = ShellState::Starting;
     App()->OnRestore = [this] { RestoreHandler(); };
     StartDir = CurrentFolder();
+    DataDir = DataFolder().empty() ? StartDir : WithoutTrailingSeparator(DataFolder());
     App()->InstallCursor(1, HandCursorImage());
     ::SoundPlayer = std::make_unique<class SoundPlayer>(std::make_unique<SdlAudio>());
     CurrentScreen = nullptr;
@@ -235,6 +241,13 @@ void TMainWnd::TimerTimer()
     default:
         if (CurrentScreen != nullptr && !CurrentScreen->Busy)
             CurrentScreen->Tick();
+        // After the tick, so that the main menu is on screen behind the dialog; once only, as the
+        // dialog's own loop fires this timer too.
+        if (!StartError.empty() && ScreenState == ShellState::InMainMenu && Factory.ShowError) {
+            const std::string text = std::move(StartError);
+            StartError.clear();
+            Factory.ShowError(text);
+        }
         break;
     }
 }

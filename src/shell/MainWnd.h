@@ -50,6 +50,8 @@ struct ShellFactory
     std::function<Made<TCloseDlg, Window>(TMainWnd&)> CloseDialog;
     std::function<Made<TErrorDlg, Window>(TMainWnd&)> ErrorDialog;
     std::function<Made<TAskDlg, Window>(TMainWnd&)> AskDialog;
+    // Shows a text in the error dialog until the player answers.
+    std::function<void(const std::string& text)> ShowError;
 };
 
 // The main window's screen states (ScreenState) and the screens a request names (RequestedState,
@@ -81,8 +83,15 @@ class TMainWnd : public Window, public ControlHost
     // None, or the screen wanted (InMainMenu, InGame, InEditor); applied on the next tick.
     ShellState RequestedState = ShellState::None;
     double OsVersion = 0;
-    // The current folder at start-up, without a trailing separator.
+    // The current folder at start-up, without a trailing separator: the player's boards and SAVES/.
     std::string StartDir;
+    // The folder of the data files (res00.dat, res01.dat, the help page), without a trailing
+    // separator: the start folder, except for an installed program, which reads them from its shared
+    // data folder and starts in the player's own.
+    std::string DataDir;
+    // Shown in the error dialog once the main menu is on screen (a start-up problem the player should
+    // know of that does not stop the game); empty when there is none.
+    std::string StartError;
     // The window's back buffer (client size) that screens and panels draw into.
     SurfaceSlot BackBuffer;
     // 192 x 128 scratch canvas for composing sprite buttons.

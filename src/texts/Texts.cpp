@@ -128,7 +128,7 @@ constexpr std::string_view LongMessagesTexts[] = {
     "Velmar Tarnhollow Version 3.0",         "You must mortgage a property",
     ". Choose a property to mortgage",       "you must select at least two players"};
 constexpr std::string_view LongestMessagesTexts[] = {
-    " does exist or cannot be read. Please check the file name and access privileges.",
+    " does not exist or cannot be read. Please check the file name and access privileges.",
     "(You have four weeks to pay off the mortgage before it will be seized)"};
 // The file dialog's refusals of a typed name, and the further lines of the credits.
 constexpr std::string_view MenuMessagesTexts[] = {

@@ -1,6 +1,7 @@
 // The program headless as the entry point builds it: screens and shell dialogs shown at two screen
 // sizes, the exit question answered by its keys.
 #include "app/ProgramWiring.h"
+#include "archive/UtilsPath.h"
 #include "dialogs/ModalDialog.h"
 #include "editor/EditorProc.h"
 #include "game/GameProc.h"
@@ -178,6 +179,38 @@ TEST_P(ProgramTest, AQuestionAnsweredOverADialogLeavesTheScreenWaitingForThatDia
     EXPECT_EQ(dialog.ShowModal(), ModalResult::Ok);
     EXPECT_TRUE(busyAfterQuestion);
     EXPECT_FALSE(CurrentScreen->Busy);
+}
+
+TEST(ProgramStart, AStartProblemIsShownOnceInTheErrorDialogOverTheMainMenuAndThePlayerPlaysOn)
+{
+    SetDataFolder("/usr/share/tarnhollow/");
+    Application app;
+    TestHooks::ForceScreenSize(app, 1024, 768);
+    TestHooks::SetManualTimers(app, true);
+    auto main = std::make_unique<TMainWnd>(app, MakeShellFactory());
+    SetDataFolder("");
+    EXPECT_EQ(main->DataDir, "/usr/share/tarnhollow");
+    app.SetMainWindow(main.get());
+    const std::string problem = "Tarnhollow cannot use the folder for your boards and saved games.";
+    main->StartError = problem;
+    std::vector<std::string> shown;
+    TestHooks::SetModalHook(app, [&](Window& w) {
+        if (w.ModalResult != ModalResult::None)
+            return;
+        shown.push_back(std::string(w.ClassName()) + ": " + ErrorDlg->Message);
+        EXPECT_EQ(static_cast<TWinProcedure*>(MainMenuScreen), CurrentScreen);
+        w.ModalResult = ModalResult::Ok;
+    });
+    main->Show();
+    for (int tick = 0; tick < 6; ++tick) {
+        TestHooks::FireTimer(app);
+        TestHooks::Pump(app);
+    }
+    EXPECT_EQ(shown, std::vector<std::string>{"TErrorDlg: " + problem});
+    EXPECT_EQ(main->ScreenState, ShellState::InMainMenu);
+    EXPECT_FALSE(CurrentScreen->Busy);
+    EXPECT_FALSE(app.Terminated());
+    main.reset();
 }
 
 INSTANTIATE_TEST_SUITE_P(ScreenSizes, ProgramTest, ::testing::Values(Size{1024, 768}, Size{1920, 1080}),

@@ -2,6 +2,7 @@
 #include "archive/ResourceArchive.h"
 
 #include "archive/ArchiveWriter.h"
+#include "archive/UtilsPath.h"
 #include "support/TempDir.h"
 
 #include <cstring>
@@ -225,6 +226,29 @@ TEST(ResourceArchive, ArchiveNameDifferingInLetterCaseIsFound)
     EXPECT_EQ(ResourceArchive::Read(s, dir.File("res01.dat"), "dice"), 0);
     EXPECT_EQ(ResourceArchive::NotFoundText("dice", "res01.dat"),
               "Resource <dice> not found, FILE: res01.dat");
+}
+
+TEST(ResourceArchive, RelativeArchiveNamesAreFoundInTheDataFolderAndAbsoluteOnesWhereTheyAre)
+{
+    TempDir data;
+    TempDir current;
+    data.Write("RES00.DAT", Archive({{"BDialog", 0, Text("shared")}}));
+    current.Write("res00.dat", Archive({{"BDialog", 0, Text("here")}}));
+    const auto previous = std::filesystem::current_path();
+    std::filesystem::current_path(current.Path);
+    MemoryStream s;
+    // Unset, the data folder is the current folder.
+    ASSERT_EQ(ResourceArchive::Read(s, "res00.dat", "BDialog"), 0);
+    EXPECT_EQ(s.Bytes, Text("here"));
+    SetDataFolder(data.Path.string());
+    ASSERT_EQ(ResourceArchive::Read(s, "res00.dat", "BDialog"), 0);
+    EXPECT_EQ(s.Bytes, Text("shared"));
+    EXPECT_TRUE(ResourceArchive::ReadIndex("res00.dat").has_value());
+    ASSERT_EQ(ResourceArchive::Read(s, current.File("res00.dat"), "BDialog"), 0);
+    EXPECT_EQ(s.Bytes, Text("here"));
+    EXPECT_EQ(ResourceArchive::Read(s, "res01.dat", "BDialog"), 1);
+    SetDataFolder("");
+    std::filesystem::current_path(previous);
 }
 
 // PCX conversion.

@@ -177,7 +177,7 @@ TEST_F(FileDlgTest, LoadingANameWithoutAFileReportsItAndAnEmptyNameDoesNothing)
     ASSERT_EQ(Shown.size(), 1u);
     EXPECT_EQ(Shown[0].Class, "TErrorDlg");
     EXPECT_EQ(Shown[0].Message, "The file " + Saves("ghost.sav") +
-                                    " does exist or cannot be read. Please check the file name and access "
+                                    " does not exist or cannot be read. Please check the file name and access "
                                     "privileges.");
 }
 

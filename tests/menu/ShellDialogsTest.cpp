@@ -83,7 +83,7 @@ TEST_F(MenuDialogTest, AMessageLongerThanItsLabelMakesTheDialogTallerAndAShortOn
     const Rect shortButton = ErrorDlg->OkButton.PixelArea;
     const std::string longText =
         "The file /home/player/games/Tarnhollow/SAVES/a-long-name-for-a-saved-game.sav "
-        "does exist or cannot be read. Please check the file name and access "
+        "does not exist or cannot be read. Please check the file name and access "
         "privileges. " +
         std::string(Text(TextGroup::LongestMessages, LongestText::FourWeeks)) + " " +
         std::string(Text(TextGroup::LongestMessages, LongestText::FourWeeks));

@@ -132,7 +132,7 @@ TEST_F(TextsTest, ResetBringsBackTheTable)
     ResetTexts();
     EXPECT_STREQ(PlayerName(0), "Player 1");
     EXPECT_STREQ(Text(TextGroup::LongestMessages, LongestText::CannotRead),
-                 " does exist or cannot be read. Please check the file name and access privileges.");
+                 " does not exist or cannot be read. Please check the file name and access privileges.");
 }
 
 } // namespace

@@ -18,6 +18,9 @@ std::vector<Picture> MakeControls();
 // The city at dusk, drawn from the board's tile sheets.
 Picture MakeMenuBackground(const Picture& table0, const Picture& table1);
 
+// A pawn as the board shows it, in its frame of "table1" (base centred near (72, 57)).
+void DrawPawn(cairo_t* cr, int player);
+
 // All picture items in archive order.
 std::vector<Picture> MakeAllPictures();
 

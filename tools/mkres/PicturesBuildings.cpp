@@ -1364,6 +1364,11 @@ Rgb MatteOf(int n)
 
 } // namespace
 
+void DrawPawn(cairo_t* cr, int player)
+{
+    Pawn(cr, player);
+}
+
 Picture MakeTable1()
 {
     SheetBuilder b(Pictures::Table1);

@@ -1,11 +1,13 @@
 // mkres: writes the game's data files into the game folder: res00.dat (pictures and the default
 // board), res01.dat (sounds) and Board1.brd; with --contact-sheet it draws every picture on one
-// review sheet, and with --png it writes each picture as a PNG file.
+// review sheet, with --png it writes each picture as a PNG file, and with --icons the program's
+// icons (tarnhollow-48.png, -128 and -256).
+#include "BitmapFile.h"
 #include "ContactSheet.h"
 #include "DefaultBoard.h"
+#include "Icon.h"
 #include "Pictures.h"
 #include "Resources.h"
-#include "BitmapFile.h"
 #include "archive/ArchiveWriter.h"
 
 #include <cstdio>
@@ -32,10 +34,23 @@ int main(int argc, char** argv)
         }
         return 0;
     }
+    if (argc == 3 && std::string(argv[1]) == "--icons") {
+        for (const int size : {48, 128, 256}) {
+            const std::string path =
+                (std::filesystem::path(argv[2]) / ("tarnhollow-" + std::to_string(size) + ".png")).string();
+            if (!Art::WriteIcon(size, path)) {
+                std::fprintf(stderr, "mkres: cannot write %s\n", path.c_str());
+                return 1;
+            }
+        }
+        return 0;
+    }
     if (argc == 3 && std::string(argv[1]) == "--out") {
         gameDir = argv[2];
     } else if (argc != 1) {
-        std::fprintf(stderr, "usage: mkres [--out GAME_FOLDER] | --contact-sheet FILE.png | --png FOLDER\n");
+        std::fprintf(
+            stderr,
+            "usage: mkres [--out GAME_FOLDER] | --contact-sheet FILE.png | --png FOLDER | --icons FOLDER\n");
         return 2;
     }
 

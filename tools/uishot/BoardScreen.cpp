@@ -2,30 +2,19 @@
 #include "BoardScreen.h"
 
 #include "board/Board.h"
+#include "graphics/PictureCatalog.h"
 #include "graphics/Surface.h"
 #include "shell/MainWnd.h"
-
-namespace {
-
-std::unique_ptr<Surface> Sheet(const std::string& archive, const char* name, std::int32_t frameWidth,
-                               std::int32_t frameHeight)
-{
-    auto sheet = std::make_unique<Surface>();
-    sheet->LoadImage(ImageLayout::Sheet, frameWidth, name, archive, true, frameHeight);
-    return sheet;
-}
-
-} // namespace
 
 BoardScreen::BoardScreen(TMainWnd& owner, Board& board, const std::string& archive)
     : TWinProcedure(owner),
       View(
           board, [this] { return MainWnd().BackBuffer.get(); }, [this](const Rect& r) { Show(&r); })
 {
-    Blank = Sheet(archive, "blank", 144, 96);
-    Table0 = Sheet(archive, "table0", 144, 96);
-    Table1 = Sheet(archive, "table1", 144, 105);
-    Dice = Sheet(archive, "dice", 48, 48);
+    Blank = LoadPicture(Pictures::Blank, archive);
+    Table0 = LoadPicture(Pictures::Table0, archive);
+    Table1 = LoadPicture(Pictures::Table1, archive);
+    Dice = LoadPicture(Pictures::Dice, archive);
     View.Sheets = {Blank.get(), Table0.get(), Table1.get(), Dice.get()};
     // The game screen's board area: the whole width below the panels.
     View.Create(MakeRelRect(0, 0.16f, 1, 0.84f));

@@ -1,6 +1,8 @@
 // The game in progress that uishot's shots start from.
 #include "MidGame.h"
 
+#include "graphics/PictureCatalog.h"
+
 #include <algorithm>
 #include <array>
 #include <cstdlib>
@@ -92,9 +94,9 @@ bool MidGame::FindLongestStreet(std::int32_t& x, std::int32_t& y) const
 bool MakeMidGame(const std::filesystem::path& gameDir, MidGame& game, std::string& error)
 {
     Board& board = game.Board;
-    if (board.LoadFile(gameDir / "Board1.brd", gameDir / "res00.dat") == BoardSource::None) {
+    if (board.LoadFile(gameDir / "Board1.brd", gameDir / Pictures::Archive) == BoardSource::None) {
         error = "neither " + (gameDir / "Board1.brd").string() + " nor the default board of " +
-                (gameDir / "res00.dat").string() + " can be read";
+                (gameDir / Pictures::Archive).string() + " can be read";
         return false;
     }
     GameState& state = game.State;

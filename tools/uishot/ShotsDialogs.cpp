@@ -5,6 +5,7 @@
 #include "Shots.h"
 #include "board/Board.h"
 #include "dialogs/GameDialogsHost.h"
+#include "graphics/PictureCatalog.h"
 #include "graphics/Surface.h"
 #include "platform/Window.h"
 #include "rules/RulesHost.h"
@@ -22,8 +23,8 @@ struct DialogScene
         std::string error;
         if (!MakeMidGame(context.GameDir, Game, error))
             throw std::runtime_error(error);
-        Screen =
-            std::make_unique<BoardScreen>(context.Main, Game.Board, (context.GameDir / "res00.dat").string());
+        Screen = std::make_unique<BoardScreen>(context.Main, Game.Board,
+                                               (context.GameDir / Pictures::Archive).string());
         Screen->Activate();
         GameDialogScreen services;
         services.RedrawBoard = [this] { Screen->View.Redraw(); };
@@ -94,6 +95,13 @@ void Amounts(DialogScene& scene, std::int32_t amount, std::int32_t arg)
     scene.Game.State.EventArg = arg;
 }
 
+// The events of the public buildings, a ruin and the game's end come with no cell selected.
+void Unselected(DialogScene& scene, std::int32_t amount = 0, std::int32_t arg = 0)
+{
+    scene.Game.Board.CursorX = -1;
+    Amounts(scene, amount, arg);
+}
+
 const bool Added = AddShots({
     Event("01-street", EventCode::StreetInfo,
           [](DialogScene& s) {
@@ -112,12 +120,12 @@ const bool Added = AddShots({
               SelectProperty(s, 1, 5);
               Amounts(s, s.Game.Board.Rent(0, s.Game.Board.CursorX, s.Game.Board.CursorY), 1);
           }),
-    Event("05-treasury-receive", EventCode::Treasury, [](DialogScene& s) { Amounts(s, 4900, 1); }),
-    Event("05-treasury-pay", EventCode::Treasury, [](DialogScene& s) { Amounts(s, 5000, 0); }),
-    Event("06-police", EventCode::Police, [](DialogScene& s) { Amounts(s, 1000, 2); }),
-    Event("07-prison", EventCode::Jail, [](DialogScene& s) { Amounts(s, 0, 1); }),
-    Event("08-hospital", EventCode::Hospital, [](DialogScene& s) { Amounts(s, 600, 3); }),
-    Event("09-courthouse", EventCode::Courthouse, [](DialogScene& s) { Amounts(s, 0, 5); }),
+    Event("05-treasury-receive", EventCode::Treasury, [](DialogScene& s) { Unselected(s, 4900, 1); }),
+    Event("05-treasury-pay", EventCode::Treasury, [](DialogScene& s) { Unselected(s, 5000, 0); }),
+    Event("06-police", EventCode::Police, [](DialogScene& s) { Unselected(s, 1000, 2); }),
+    Event("07-prison", EventCode::Jail, [](DialogScene& s) { Unselected(s, 0, 1); }),
+    Event("08-hospital", EventCode::Hospital, [](DialogScene& s) { Unselected(s, 600, 3); }),
+    Event("09-courthouse", EventCode::Courthouse, [](DialogScene& s) { Unselected(s, 0, 5); }),
     Event("10-seizure", EventCode::Seizure,
           [](DialogScene& s) {
               SelectProperty(s, 2, 3);
@@ -125,17 +133,20 @@ const bool Added = AddShots({
           }),
     Event("11-ruined", EventCode::Ruined,
           [](DialogScene& s) {
+              Unselected(s);
               s.Game.State.Current = 2;
               s.Game.State.Players[2].State = PlayerState::Out;
           }),
     Event("12-winner", EventCode::GameOver,
           [](DialogScene& s) {
+              Unselected(s);
               for (std::int32_t slot = 0; slot < PlayerSlots; ++slot)
                   s.Game.State.Players[static_cast<std::size_t>(slot)].State =
                       slot == 1 ? PlayerState::InPlay : PlayerState::Out;
           }),
     Event("12-no-winner", EventCode::GameOver,
           [](DialogScene& s) {
+              Unselected(s);
               for (Player& player : s.Game.State.Players)
                   player.State = PlayerState::Out;
           }),
@@ -149,8 +160,8 @@ const bool Added = AddShots({
                  SelectProperty(s, 0, 4);
                  Amounts(s, s.Game.Board.Price(5, s.Game.Board.CursorX, s.Game.Board.CursorY), 0);
              }),
-    Decision("02-job", DecisionCode::Job, [](DialogScene& s) { Amounts(s, Wages[6], 6); }),
-    Decision("03-school", DecisionCode::School, [](DialogScene& s) { Amounts(s, 15000, 3); }),
+    Decision("02-job", DecisionCode::Job, [](DialogScene& s) { Unselected(s, Wages[6], 6); }),
+    Decision("03-school", DecisionCode::School, [](DialogScene& s) { Unselected(s, 3000, 3); }),
     Shot{"mortgage",
          [](ShotContext& context) {
              DialogScene scene(context);

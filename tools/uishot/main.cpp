@@ -3,6 +3,7 @@
 #include "Shots.h"
 #include "app/ProgramWiring.h"
 #include "graphics/Font.h"
+#include "graphics/PictureCatalog.h"
 #include "platform/Application.h"
 #include "platform/TestHooks.h"
 #include "shell/MainWnd.h"
@@ -108,7 +109,7 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "uishot: cannot make the folder %s\n", outDir.string().c_str());
         return 1;
     }
-    if (!std::filesystem::exists(gameDir / "res00.dat")) {
+    if (!std::filesystem::exists(gameDir / Pictures::Archive)) {
         std::fprintf(stderr, "uishot: %s has no res00.dat\n", gameDir.string().c_str());
         return 1;
     }
