@@ -58,8 +58,7 @@ void TEditorPanel::Paint()
         Editor.LastButton.DrawContent();
     if (Editor.NextButton.Visible())
         Editor.NextButton.DrawContent();
-    Editor.OwnerButton.SetCaption(std::string(Text(TextGroup::EditorMore, EditorMoreText::Player)) +
-                                  std::to_string(Editor.LotOwner));
+    SetOwnerCaption();
     if (Editor.OwnerButton.Visible())
         Editor.OwnerButton.DrawContent();
     if (Editor.StreetList.Enabled())
@@ -68,6 +67,27 @@ void TEditorPanel::Paint()
         Editor.EditButton.DrawContent();
     if (Editor.CheckButton.Visible())
         Editor.CheckButton.DrawContent();
+}
+
+void TEditorPanel::SetOwnerCaption()
+{
+    Editor.OwnerButton.SetCaption(std::string(Text(TextGroup::EditorMore, EditorMoreText::Player)) +
+                                  std::to_string(Editor.LotOwner));
+}
+
+void TEditorPanel::RefreshValue()
+{
+    Surface* target = TargetSurface();
+    if (target == nullptr)
+        return;
+    Background = Editor.PanelEditor.get();
+    DrawBackgroundPart(*target, PreviewArea(), Area, Background);
+    DrawPreview();
+    if (Host != nullptr)
+        Host->ShowRect(ScreenRect(OffsetRelRect(PreviewArea(), Area.Left, Area.Top)));
+    SetOwnerCaption();
+    if (Editor.OwnerButton.Visible())
+        Editor.OwnerButton.Paint();
 }
 
 void TEditorPanel::DrawPreview()

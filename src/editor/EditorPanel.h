@@ -14,6 +14,10 @@ public:
     explicit TEditorPanel(EditorProc& editor);
 
     void Paint() override;
+    // What "Last", "Next" and the owner button change, and nothing else: the preview over its
+    // piece of the background and the owner button's caption, each shown. The strip looks as
+    // after Refresh, at a fraction of its cost.
+    void RefreshValue();
 
     // The captions of the strip's buttons and the street list: smaller and narrower than the
     // strip's own font, so that the tools' names fit their buttons.
@@ -24,6 +28,7 @@ public:
 
 private:
     void DrawPreview();
+    void SetOwnerCaption();
     void DrawPicture(const Surface* sheet, std::int32_t frame, const RelRect& area);
 
     EditorProc& Editor;

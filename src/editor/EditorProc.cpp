@@ -317,7 +317,7 @@ int EditorProc::Command(int, int code)
         break;
     case CommandId::NextOwner:
         LotOwner = LotOwner % Board::PlayerCount + 1;
-        ToolPanel->Refresh();
+        ToolPanel->RefreshValue();
         break;
     case CommandId::PreviousValue:
     case CommandId::NextValue: {
@@ -339,7 +339,7 @@ int EditorProc::Command(int, int code)
         default:
             break;
         }
-        ToolPanel->Refresh();
+        ToolPanel->RefreshValue();
         break;
     }
     case CommandId::StreetNames:

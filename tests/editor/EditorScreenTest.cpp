@@ -113,6 +113,16 @@ TEST_F(EditorScreenTest, LastAndNextWrapAroundTheRoadPiecesAndTheOwnerButtonCycl
     }
     EXPECT_EQ(captions, (std::vector<std::string>{"Player 2", "Player 3", "Player 4", "Player 5", "Player 6",
                                                   "Player 1"}));
+    // "Last", "Next" and the owner button redraw only what they change; the strip looks as if it
+    // had been painted whole.
+    Click(Centre(Editor->OwnerButton));
+    Click(Centre(Editor->LastButton));
+    const Rect strip = ScreenRect(MakeRelRect(0, 0, 1, 0.05f));
+    const std::vector<Colour> changed = PixelsOf(strip);
+    Editor->ToolPanel->Refresh();
+    Pump();
+    EXPECT_EQ(PixelsOf(strip), changed);
+    Click(Centre(Editor->NextButton));
     // Values survive a change of tool.
     Click(Centre(Editor->NextButton));
     ChooseTool(EditorTool::Flow);
