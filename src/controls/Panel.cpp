@@ -27,13 +27,40 @@ Surface* Panel::TargetSurface() const
     return Target != nullptr ? Target->get() : nullptr;
 }
 
+Surface& Panel::Scratch()
+{
+    if (Surface* shared = Host != nullptr ? Host->ScratchSurface() : nullptr;
+        shared != nullptr && !shared->IsEmpty())
+        return *shared;
+    if (OwnScratch == nullptr)
+        OwnScratch = Surface::CreateCanvas(nullptr, 192, 128);
+    return *OwnScratch;
+}
+
+const Surface* Panel::ScaledBackground()
+{
+    if (Background == nullptr || Background->IsEmpty() || PixelArea.Width() <= 0 || PixelArea.Height() <= 0)
+        return nullptr;
+    const Rect source{0, 0, Background->Width, Background->Height};
+    if (Scaled == nullptr || ScaledFrom != Background || ScaledSource != source ||
+        Scaled->Width != PixelArea.Width() || Scaled->Height != PixelArea.Height()) {
+        // Stretched at the panel's size, the picture gives the same pixels as stretched in place.
+        Scaled = Surface::CreateCanvas(TargetSurface(), PixelArea.Width(), PixelArea.Height());
+        Surface::StretchBlit(*Scaled, Rect{0, 0, PixelArea.Width(), PixelArea.Height()}, *Background, true,
+                             source);
+        ScaledFrom = Background;
+        ScaledSource = source;
+    }
+    return Scaled.get();
+}
+
 void Panel::DrawBackground()
 {
     Surface* target = TargetSurface();
-    if (target == nullptr || Background == nullptr || Background->IsEmpty())
+    const Surface* scaled = ScaledBackground();
+    if (target == nullptr || scaled == nullptr)
         return;
-    Surface::StretchBlit(*target, PixelArea, *Background, true,
-                         Rect{0, 0, Background->Width, Background->Height});
+    Surface::Blit(*target, PixelArea.Left, PixelArea.Top, Rect{0, 0, scaled->Width, scaled->Height}, *scaled);
 }
 
 void Panel::Refresh()

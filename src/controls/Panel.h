@@ -37,6 +37,10 @@ public:
     void SetArea(const RelRect& area);
     // The whole background stretched (smooth) onto PixelArea of the target.
     void DrawBackground();
+    // The background stretched to the size of PixelArea, made once for each picture and size and
+    // then only copied (a picture reloaded in place is not noticed: set another); null without a
+    // background.
+    const Surface* ScaledBackground();
     // Paint, then the host shows PixelArea (the main window through the current screen).
     void Refresh();
     // Draws the panel into Target; the base draws the background.
@@ -45,4 +49,14 @@ public:
 protected:
     // The target surface, null while the slot is empty.
     Surface* TargetSurface() const;
+    // The host's scratch canvas for composing sprite pieces, or one of the panel's own when the
+    // host has none.
+    Surface& Scratch();
+
+private:
+    std::unique_ptr<Surface> OwnScratch;
+    std::unique_ptr<Surface> Scaled;
+    // What Scaled was made from: the picture and its size.
+    const Surface* ScaledFrom = nullptr;
+    Rect ScaledSource;
 };

@@ -120,7 +120,12 @@ void TScaleMouseCaptureControl::HandleClick()
     // dialog's loop and never comes here: a button left pressed would keep the mouse and eat the
     // next click elsewhere.
     Pressed = 0;
-    // The command may have switched screens or hidden this control: hover follows the pointer.
+    // The command may have switched screens or hidden this control.
+    FollowPointer();
+}
+
+void TScaleMouseCaptureControl::FollowPointer()
+{
     if (Application* app = App()) {
         const Point p = ScreenToClient(app->PointerPos());
         HandleMouseMove(0, p.X, p.Y);

@@ -72,6 +72,9 @@ class TScaleMouseCaptureControl : public TScaleGraphicControl
     virtual void HandleClick();
     // Drawn selected and hovered, then clicked (a key pressing the button).
     virtual void Select();
+    // A mouse move at the pointer's place, so that the hover look follows the pointer after the
+    // control was shown, hidden or moved under it.
+    void FollowPointer();
 
     bool OnMouseMove(ShiftState shift, std::int32_t x, std::int32_t y) override;
     bool OnMouseDown(int button, ShiftState shift, std::int32_t x, std::int32_t y) override;

@@ -30,6 +30,8 @@ constexpr std::uint32_t SingleLine = 0x0020;
 constexpr std::uint32_t NoClip = 0x0100;
 constexpr std::uint32_t NoPrefix = 0x0800; // an "&" is drawn as it is
 constexpr std::uint32_t CalcRect = 0x0400; // measure only: sets the rectangle's bottom (and right)
+// Beyond the classic flags: a single line wider than the rectangle is narrowed to its width.
+constexpr std::uint32_t ShrinkToFit = 0x10000;
 } // namespace TextFormat
 
 // Pixels of a window or screen that a canvas is presented to: 32 bits a pixel, 0x00RRGGBB in
@@ -132,6 +134,10 @@ public:
     std::int32_t DrawTextInRect(Rect& rect, std::string_view text, std::uint32_t format, Colour colour,
                                 const Font* font);
     void DrawTextAt(std::string_view text, const Font* font, float xFrac, float yFrac, std::int32_t align);
+    // The same within a width of widthFrac of the screen (from x, ending at x or centred on x by
+    // align): a text wider than that is narrowed to fit instead of running past it.
+    void DrawTextAt(std::string_view text, const Font* font, float xFrac, float yFrac, std::int32_t align,
+                    float widthFrac);
     // Told of every text drawn (not measured) on this surface.
     std::function<void(const DrawnText&)> TextObserver;
 

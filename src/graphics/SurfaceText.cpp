@@ -137,7 +137,7 @@ std::int32_t Surface::DrawTextInRect(Rect& rect, std::string_view text, std::uin
         return 0;
     }
 
-    const double scale = font->HorizontalScale() > 0 ? font->HorizontalScale() : 1.0;
+    double scale = font->HorizontalScale() > 0 ? font->HorizontalScale() : 1.0;
     Layout layout;
     pango_layout_set_font_description(layout.Handle, font->Description());
     pango_layout_set_text(layout.Handle, prepared.Text.c_str(), static_cast<int>(prepared.Text.size()));
@@ -167,7 +167,11 @@ std::int32_t Surface::DrawTextInRect(Rect& rect, std::string_view text, std::uin
     PangoRectangle ink;
     PangoRectangle logical;
     pango_layout_get_extents(layout.Handle, &ink, &logical);
-    const double textWidth = logical.width * scale / PANGO_SCALE;
+    double textWidth = logical.width * scale / PANGO_SCALE;
+    if (singleLine && (format & TextFormat::ShrinkToFit) && rect.Width() > 0 && textWidth > rect.Width()) {
+        scale *= rect.Width() / textWidth;
+        textWidth = rect.Width();
+    }
     const double textHeight = static_cast<double>(logical.height) / PANGO_SCALE;
     const auto height = static_cast<std::int32_t>(std::ceil(textHeight));
     if (measure) {
@@ -224,32 +228,65 @@ std::int32_t Surface::DrawTextInRect(Rect& rect, std::string_view text, std::uin
     return height;
 }
 
+namespace {
+
+// A box of width w at x (from it, ending at it, or centred on it by align) with the flags of
+// the alignment.
+std::uint32_t PlaceBox(Rect& box, std::int32_t x, std::int32_t w, std::int32_t align)
+{
+    std::uint32_t format = TextFormat::SingleLine | TextFormat::NoClip;
+    box.Left = x;
+    box.Right = x + w;
+    if (align == 1) {
+        box.Left = x - w;
+        box.Right = x;
+        format |= TextFormat::Right;
+    } else if (align == 2) {
+        box.Left = x - w / 2;
+        box.Right = x + w / 2;
+        format |= TextFormat::Center;
+    }
+    return format;
+}
+
+// Far-off positions are kept far off without overflowing the box arithmetic.
+constexpr std::int32_t FarLimit = 1 << 29;
+
+std::int32_t FracToPixels(float frac, std::int32_t size)
+{
+    return std::clamp(Round(static_cast<double>(frac) * size), -FarLimit, FarLimit);
+}
+
+} // namespace
+
 void Surface::DrawTextAt(std::string_view text, const Font* font, float xFrac, float yFrac,
                          std::int32_t align)
 {
     if (!font) {
         return;
     }
-    // Far-off positions are kept far off without overflowing the box arithmetic below.
-    constexpr std::int32_t limit = 1 << 29;
-    const std::int32_t x = std::clamp(Round(static_cast<double>(xFrac) * ScreenSize.Width), -limit, limit);
-    const std::int32_t y = std::clamp(Round(static_cast<double>(yFrac) * ScreenSize.Height), -limit, limit);
+    const std::int32_t x = FracToPixels(xFrac, ScreenSize.Width);
+    const std::int32_t y = FracToPixels(yFrac, ScreenSize.Height);
     // A box surely wider than the text: every character as wide as the font is high.
     const std::string utf8 = ToUtf8(text);
     const auto characters =
         static_cast<std::int64_t>(g_utf8_strlen(utf8.c_str(), static_cast<gssize>(utf8.size())));
     const std::int64_t w = std::min<std::int64_t>(characters * font->PixelHeight(), 1 << 28);
-    const auto wide = static_cast<std::int32_t>(w);
-    Rect box{x, y, x + wide, y + font->PixelHeight()};
-    std::uint32_t format = TextFormat::SingleLine | TextFormat::NoClip;
-    if (align == 1) {
-        box.Left = x - wide;
-        box.Right = x;
-        format |= TextFormat::Right;
-    } else if (align == 2) {
-        box.Left = x - wide / 2;
-        box.Right = x + wide / 2;
-        format |= TextFormat::Center;
-    }
+    Rect box{x, y, x, y + font->PixelHeight()};
+    const std::uint32_t format = PlaceBox(box, x, static_cast<std::int32_t>(w), align);
     DrawTextInRect(box, utf8, format, font->Color, font);
+}
+
+void Surface::DrawTextAt(std::string_view text, const Font* font, float xFrac, float yFrac,
+                         std::int32_t align, float widthFrac)
+{
+    if (!font) {
+        return;
+    }
+    const std::int32_t x = FracToPixels(xFrac, ScreenSize.Width);
+    const std::int32_t y = FracToPixels(yFrac, ScreenSize.Height);
+    Rect box{x, y, x, y + font->PixelHeight()};
+    const std::uint32_t format = PlaceBox(
+        box, x, std::clamp(Round(static_cast<double>(widthFrac) * ScreenSize.Width), 0, FarLimit), align);
+    DrawTextInRect(box, text, format | TextFormat::ShrinkToFit, font->Color, font);
 }

@@ -91,7 +91,7 @@ TMainWnd::TMainWnd(Application& app, ShellFactory factory)
     App()->OnRestore = [this] { RestoreHandler(); };
     StartDir = CurrentFolder();
     DataDir = DataFolder().empty() ? StartDir : WithoutTrailingSeparator(DataFolder());
-    App()->InstallCursor(1, HandCursorImage());
+    App()->InstallCursor(CursorId::Hand, HandCursorImage());
     ::SoundPlayer = std::make_unique<class SoundPlayer>(std::make_unique<SdlAudio>());
     CurrentScreen = nullptr;
     SoundEffects = 1;

@@ -292,6 +292,43 @@ TEST_F(TextTest, DrawTextAtAlignsAroundTheScreenPoint)
     EXPECT_GE(c & 0xFF, (c >> 16) & 0xFF);
 }
 
+TEST_F(TextTest, TextWithinAWidthIsNarrowedOnlyWhenItWouldRunPastIt)
+{
+    auto screen = Surface::CreateCanvas(nullptr, 1024, 100);
+    const auto f = MakeFont("Arial", 700, 30, 8);
+    const std::string wide = "Cash: $2147483647";
+    const int natural = Measure(wide, *f).Width();
+    ASSERT_GT(natural, 120);
+
+    // Left-aligned at x = 256 within 100 pixels, right-aligned ending at 512, centred on 768.
+    const struct
+    {
+        float X;
+        int Align;
+        int Left, Right;
+    } places[] = {{0.25f, 0, 256, 356}, {0.5f, 1, 412, 512}, {0.75f, 2, 718, 818}};
+    for (const auto& place : places) {
+        screen->Clear(White);
+        screen->DrawTextAt(wide, f.get(), place.X, 0.0f, place.Align, 100.0f / 1024);
+        const Ink ink = FindInk(*screen, {0, 0, 1024, 100});
+        EXPECT_GE(ink.Left, place.Left - 1) << place.Align;
+        EXPECT_LE(ink.Right, place.Right + 1) << place.Align;
+        // Narrowed, not cut: the text still spans most of the width.
+        EXPECT_GE(ink.Right - ink.Left, 90) << place.Align;
+    }
+
+    // A text that fits is drawn exactly as without a width.
+    screen->Clear(White);
+    screen->DrawTextAt("$16", f.get(), 0.75f, 0.0f, 2, 100.0f / 1024);
+    const Ink fitted = FindInk(*screen, {0, 0, 1024, 100});
+    screen->Clear(White);
+    screen->DrawTextAt("$16", f.get(), 0.75f, 0.0f, 2);
+    const Ink plain = FindInk(*screen, {0, 0, 1024, 100});
+    EXPECT_EQ(fitted.Left, plain.Left);
+    EXPECT_EQ(fitted.Right, plain.Right);
+    EXPECT_EQ(fitted.Pixels, plain.Pixels);
+}
+
 TEST_F(TextTest, TextEndsAtItsZeroAndOldCodePageBytesStillShow)
 {
     const std::string withZero("Main\0Street", 11);

@@ -307,7 +307,7 @@ Picture News()
             cairo_arc(cr, 192 + (k - 1) * 10, 21.5, 1.6, 0, 2 * M_PI);
         }
         cairo_fill(cr);
-        cairo_rectangle(cr, 16, 40, 350, 1);
+        cairo_rectangle(cr, 16, 45, 350, 1);
         cairo_rectangle(cr, 16, 66, 350, 0.8);
         cairo_fill(cr);
         // Column rule and faint print lines at the foot.
