@@ -90,7 +90,13 @@ const bool added = AddShots({
                  scene.Editor.Board.CursorY = scene.Editor.Board.CenterY;
                  scene.Editor.Redraw();
              }),
-    OnScreen("start", [](EditorScene& scene) { scene.Choose(EditorTool::Start); }),
+    OnScreen("start",
+             [](EditorScene& scene) {
+                 // The start cell, marked by a pawn, in the middle.
+                 scene.Editor.Board.CenterX = scene.Editor.Board.StartX;
+                 scene.Editor.Board.CenterY = scene.Editor.Board.StartY;
+                 scene.Choose(EditorTool::Start);
+             }),
     OnScreen("flow", [](EditorScene& scene) { scene.Choose(EditorTool::Flow); }),
     OnScreen("street-list",
              [](EditorScene& scene) {
