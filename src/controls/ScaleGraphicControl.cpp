@@ -98,10 +98,6 @@ void TScaleMouseCaptureControl::HandleMouseUp(int, ShiftState, std::int32_t x, s
 
 void TScaleMouseCaptureControl::HandleClick()
 {
-    // The click ends the press: its command may run a dialog, after whose loop the release that
-    // made the click never reaches this control, which would otherwise keep the capture as if
-    // still held down and swallow the next click anywhere.
-    Pressed = 0;
     if (Group != 0) {
         Selected = 1;
         if (WinControl* parent = Parent()) {
@@ -120,6 +116,10 @@ void TScaleMouseCaptureControl::HandleClick()
     }
     if (ControlHost* host = HostOf(*this))
         host->SendCommand(Id);
+    // A click is a press that has come up. When the command ran a dialog, the release went to the
+    // dialog's loop and never comes here: a button left pressed would keep the mouse and eat the
+    // next click elsewhere.
+    Pressed = 0;
     // The command may have switched screens or hidden this control.
     FollowPointer();
 }

@@ -258,6 +258,9 @@ SimStatus PlaySimGame(const Board& board, const GameSetup& setup, std::uint32_t 
                       const SimGameOptions& options, std::string* trace, SimGameResult* result)
 {
     Board copy = board;
+    // The board may be a screen's, whose redraw hook draws it: the copy is played elsewhere (on
+    // another thread, at full speed) and draws nothing.
+    copy.OnRedraw = nullptr;
     GameState state;
     Random random(seed);
     return PlayToTheEnd(state, copy, random, &setup, seed, options, trace, result);

@@ -276,35 +276,32 @@ TEST_F(ScaleControlsTest, AClickReportsTheIdToTheScreenAndHoverFollowsThePointer
     EXPECT_EQ(Screen->Commands.size(), 4u);
 }
 
-TEST_F(ScaleControlsTest, AClickWhoseCommandRunsADialogLeavesNoPressBehindToSwallowTheNextClick)
+TEST_F(ScaleControlsTest, AClickWhoseCommandShowsADialogLeavesTheButtonReleasedForTheNextClick)
 {
-    ProbeGraphic options(Screen.get());
-    ProbeGraphic credits(Screen.get());
-    options.Setup(nullptr, MakeRelRect(0.2f, 0.24f, 0.26f, 0.13f), 0, CommandId::Options, "", nullptr);
-    credits.Setup(nullptr, MakeRelRect(0.54f, 0.24f, 0.26f, 0.13f), 0, CommandId::Credits, "", nullptr);
-    SomeDialog dialog(*App);
-    dialog.SetBounds(400, 500, 200, 100);
-    // The first button's command runs the dialog, which the player closes with a click in it.
+    ProbeGraphic opener(Screen.get());
+    ProbeGraphic other(Screen.get());
+    opener.Setup(nullptr, MakeRelRect(0.1f, 0.1f, 0.1f, 0.05f), 0, CommandId::New, "", nullptr);
+    other.Setup(nullptr, MakeRelRect(0.3f, 0.1f, 0.1f, 0.05f), 0, CommandId::Load, "", nullptr);
+    TModalDialog dialog(*App);
+    dialog.SetBounds(600, 400, 200, 100);
+    TestHooks::SetModalHook(*App, [](Window& window) { window.ModalResult = ModalResult::Cancel; });
     Screen->OnCommand = [&](int code) {
-        if (code != CommandId::Options)
-            return;
-        int turn = 0;
-        TestHooks::SetModalHook(*App, [&](Window& w) {
-            if (++turn == 1)
-                TestHooks::Click(*App, 450, 550);
-            else
-                w.ModalResult = ModalResult::Ok;
-        });
-        dialog.ShowModal();
-        TestHooks::SetModalHook(*App, nullptr);
+        if (code == CommandId::New)
+            dialog.ShowModal();
     };
-    TestHooks::Click(*App, 300, 200);
+    const Point a = opener.ClientToScreen(Point{10, 10});
+    TestHooks::Click(*App, a.X, a.Y);
     Pump();
-    EXPECT_EQ(options.Pressed, 0);
-    TestHooks::Click(*App, 650, 200);
+    TestHooks::SetModalHook(*App, nullptr);
+    // The release went to the dialog's loop: the button is not left pressed holding the mouse,
+    // so the next click elsewhere is the other button's.
+    EXPECT_EQ(opener.Pressed, 0);
+    const Point b = other.ClientToScreen(Point{10, 10});
+    TestHooks::Click(*App, b.X, b.Y);
     Pump();
-    EXPECT_THAT(Screen->Commands, ElementsAre(CommandId::Options, CommandId::Credits));
-    EXPECT_FALSE(options.MouseCapture());
+    EXPECT_THAT(Screen->Commands, ElementsAre(CommandId::New, CommandId::Load));
+    EXPECT_EQ(opener.Hover, 0);
+    EXPECT_FALSE(opener.MouseCapture());
 }
 
 TEST_F(ScaleControlsTest, ADisabledControlTakesNoCaptureFromTheScreensHoverSync)

@@ -103,6 +103,24 @@ TEST(SimGameTest, TheTurnLimitStopsAGameWithoutAWinner)
     EXPECT_EQ(result.TakingPart, 0b101);
 }
 
+TEST(SimGameTest, AGameNeverDrawsTheBoardItWasGiven)
+{
+    // The editor hands over its own board, whose hook redraws the screen: the games, played on
+    // other threads, must leave it alone.
+    Board board = SmallBoardB();
+    std::atomic<int> redraws = 0;
+    board.OnRedraw = [&redraws] { ++redraws; };
+    SimSummary summary;
+    SimBatchOptions batch;
+    batch.Games = 4;
+    batch.Jobs = 2;
+    const SimStatus status = RunSimBatch(board, Computers({true, true, true, false, false, false}, 30000),
+                                         Options(false, 400), batch, summary);
+    EXPECT_EQ(status.ExitCode, SimExit::Ok);
+    EXPECT_EQ(summary.Games, 4);
+    EXPECT_EQ(redraws, 0);
+}
+
 class SimBatchTest : public ::testing::Test
 {
 protected:
