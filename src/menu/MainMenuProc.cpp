@@ -170,8 +170,12 @@ void MainMenuProc::StartNewGame()
 {
     if (NewGameDialog.ShowModal() != ModalResult::Ok || NewGameDialog.Validate())
         return;
-    if (GameScreen != nullptr && GameScreen->NewGame(BoardFile(MainWnd().StartDir)))
+    if (GameScreen == nullptr)
+        return;
+    if (GameScreen->NewGame(BoardFile(MainWnd().StartDir)))
         MainWnd().RequestedState = ShellState::InGame;
+    else if (ErrorDlg != nullptr)
+        ErrorDlg->ShowError(Text(TextGroup::MenuMessages, MenuText::NoBoard));
 }
 
 void MainMenuProc::LoadSavedGame()

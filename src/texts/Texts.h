@@ -255,7 +255,8 @@ enum : int
     NameStartsWithDot,
     NameHasControlCharacter,
     NameTooLong,
-    CreditsMore
+    CreditsMore,
+    NoBoard
 };
 }
 

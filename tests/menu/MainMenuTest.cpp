@@ -3,6 +3,7 @@
 // new games that start or do not, saved games saved, loaded and refused, the help, the options,
 // the credits and the way into the editor.
 #include "app/ProgramWiring.h"
+#include "archive/UtilsPath.h"
 #include "game/GameProc.h"
 #include "menu/MainMenuProc.h"
 #include "menu/MenuDialogFixture.h"
@@ -316,6 +317,28 @@ TEST_F(MainMenuTest, CancellingTheNewGameDialogOrChoosingOnePlayerLeavesTheGameT
     EXPECT_EQ(Shown[0].Message, "you must select at least two players");
     EXPECT_EQ(Main->ScreenState, ShellState::InMainMenu);
     EXPECT_THAT(PlayerInGame, ElementsAre(1, 1, 1, 0, 0, 0));
+    EXPECT_EQ(GameBytes(), before);
+}
+
+TEST_F(MainMenuTest, ANewGameWithoutAnyBoardToPlayOnIsReportedAndTheGameThatRunsStays)
+{
+    StartGame();
+    BackToTheMenu();
+    const auto before = GameBytes();
+    // No board in the start folder, and no archive with the game's own board in the data folder.
+    fs::remove(Dir.Path / "Board1.brd");
+    SetDataFolder((Dir.Path / "no data").string() + "/");
+    Answer([this](Window& w, int n) {
+        if (&w == static_cast<Window*>(&Menu->NewGameDialog) && n == 1)
+            Letter('N');
+    });
+    Press(Menu->NewGameButton);
+    SetDataFolder("");
+    Tick();
+    ASSERT_EQ(Shown.size(), 1u);
+    EXPECT_EQ(Shown[0].Class, "TErrorDlg");
+    EXPECT_EQ(Shown[0].Message, Text(TextGroup::MenuMessages, MenuText::NoBoard));
+    EXPECT_EQ(Main->ScreenState, ShellState::InMainMenu);
     EXPECT_EQ(GameBytes(), before);
 }
 
