@@ -1,5 +1,5 @@
 // MainMenuProc: the main menu screen. For now a placeholder that shows the program's title on
-// black; Escape asks the main window to close.
+// black; Enter plays (the game in progress, or a new one), Escape asks the main window to close.
 #pragma once
 
 #include "shell/WinProcedure.h"
