@@ -26,13 +26,15 @@ mkdir -p "$XS_OUT"
 XS_LOG=$XS_OUT/steps.log
 : >"$XS_LOG"
 finish() {
-  local status=$?
+  local status=$? running=0
+  xs_game_running && running=1
   xs_cleanup
   if [ $status -eq 0 ] && [ -z "${TARNHOLLOW_E2E_KEEP:-}" ]; then
     rm -rf "$XS_OUT"
   elif [ $status -eq 0 ]; then
     xs_keep_shots
   elif [ $status -ne 0 ]; then
+    [ $running = 1 ] || echo "The game was no longer running." >&2
     xs_keep_shots
     echo "The screenshots and steps of this run are in $XS_OUT" >&2
     cat "$XS_LOG" >&2
@@ -63,6 +65,7 @@ save_game=(0.33 0.625)
 quit=(0.67 0.785)
 save_button=$(xs_region 0.2 0.56 0.26 0.13)
 player_panel=$(xs_region 0.2 0 0.18 0.16)
+throw_button=$(xs_region 0.921 0.1 0.078 0.058)
 # The new game dialog's client area lies at (0.35, 0.215); the check box of the third player.
 third_player=(0.031 0.248)
 # The file dialog, centred: its name edit.
@@ -84,13 +87,16 @@ xdotool key n
 xs_wait_change 03-two-players 04-game $((whole / 3)) 10
 [ "$(xs_colours 04-game)" -gt 200 ] || xs_fail "the game screen is blank"
 
+# One throw with Space, played to its end: the throw button goes (the die rolls, the pawn walks,
+# the rules settle with their sounds and dialogs, each question answered yes and each report ok) and
+# comes back when the next player is to throw.
 throw() {
   local name=$1
   xs_shot "$name-before"
   xdotool key space
-  # The die rolls at once; then the pawn walks and the dialogs come, answered yes or ok.
-  xs_wait_change "$name-before" "$name" 200 10
-  xs_wait_still "$name" 20 y o
+  xs_wait_change "$name-before" "$name-rolling" 200 10 "$throw_button"
+  xs_wait_same "$name-before" "$name" "$throw_button" 30 y o
+  xs_wait_still "$name" 10
 }
 for turn in 1 2 3 4 5; do
   step "throw $turn"

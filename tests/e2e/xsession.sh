@@ -34,25 +34,35 @@ xs_fail() {
   exit 1
 }
 
-# xs_start_server WIDTH HEIGHT: Xvfb on the first free display number (it tells which), no window
-# manager.
+# xs_start_server WIDTH HEIGHT: Xvfb on a free display number, no window manager. The numbers are
+# tried from a random one between 100 and 899, away from the low ones people and other tools
+# choose by hand (where a program meant for another server would draw over this one); the server
+# tells when it is ready, and one that finds its number taken ends at once.
 xs_start_server() {
   XS_WIDTH=$1
   XS_HEIGHT=$2
   XS_LOG=${XS_LOG:-$XS_OUT/steps.log}
-  local numbers=$XS_OUT/display
-  : >"$numbers"
-  Xvfb -displayfd 3 -screen 0 "${XS_WIDTH}x${XS_HEIGHT}x24" -nolisten tcp 3>"$numbers" >"$XS_OUT/xvfb.log" 2>&1 &
-  XS_SERVER_PID=$!
-  local tries
-  for tries in $(seq 200); do
-    if [ -s "$numbers" ] && grep -q '^[0-9]' "$numbers"; then
-      export DISPLAY=":$(head -n 1 "$numbers" | tr -dc '0-9')"
-      xs_log "X server $DISPLAY at ${XS_WIDTH}x${XS_HEIGHT}"
-      return 0
-    fi
-    kill -0 "$XS_SERVER_PID" 2>/dev/null || break
-    sleep 0.05
+  local ready=$XS_OUT/display number tries attempt
+  number=$((100 + RANDOM % 800))
+  for attempt in $(seq 20); do
+    number=$((number + 1))
+    [ -e "/tmp/.X$number-lock" ] || [ -e "/tmp/.X11-unix/X$number" ] && continue
+    : >"$ready"
+    Xvfb ":$number" -displayfd 3 -screen 0 "${XS_WIDTH}x${XS_HEIGHT}x24" -nolisten tcp 3>"$ready" \
+      >"$XS_OUT/xvfb.log" 2>&1 &
+    XS_SERVER_PID=$!
+    for tries in $(seq 200); do
+      if [ -s "$ready" ]; then
+        export DISPLAY=":$number"
+        xs_log "X server $DISPLAY at ${XS_WIDTH}x${XS_HEIGHT}"
+        return 0
+      fi
+      kill -0 "$XS_SERVER_PID" 2>/dev/null || break
+      sleep 0.05
+    done
+    kill "$XS_SERVER_PID" 2>/dev/null || true
+    wait "$XS_SERVER_PID" 2>/dev/null || true
+    XS_SERVER_PID=""
   done
   cat "$XS_OUT/xvfb.log" >&2
   xs_fail "Xvfb did not start"
@@ -142,14 +152,14 @@ xs_colours() {
 }
 
 # xs_wait_change REF NAME MIN SECONDS [REGION]: shots NAME until at least MIN pixels differ from
-# shot REF (within REGION when given) and the screen has settled (two shots in a row alike).
+# shot REF and the screen has settled (two shots in a row alike), both within REGION when given.
 xs_wait_change() {
   local ref=$1 name=$2 min=$3 seconds=$4 region=${5:-}
   local end=$((SECONDS + seconds)) changed=0
   while [ $SECONDS -le $end ]; do
     xs_shot "$name"
     if [ "$changed" = 1 ]; then
-      [ "$(xs_differ "$name" "$name-previous")" -lt 50 ] && { xs_log "$name: changed from $ref"; return 0; }
+      [ "$(xs_differ "$name" "$name-previous" "$region")" -lt 50 ] && { xs_log "$name: changed from $ref"; return 0; }
     elif [ "$(xs_differ "$ref" "$name" "$region")" -ge "$min" ]; then
       changed=1
     fi
@@ -157,6 +167,21 @@ xs_wait_change() {
     sleep 0.1
   done
   xs_fail "$name: the screen did not change from $ref (at least $min pixels${region:+ in $region}) within $seconds s"
+}
+
+# xs_wait_same REF NAME REGION SECONDS [KEYS...]: shots NAME until REGION looks as in shot REF
+# again; between shots the keys are pressed (answers to whatever dialog is up).
+xs_wait_same() {
+  local ref=$1 name=$2 region=$3 seconds=$4
+  shift 4
+  local end=$((SECONDS + seconds))
+  while [ $SECONDS -le $end ]; do
+    xs_shot "$name"
+    [ "$(xs_differ "$ref" "$name" "$region")" -lt 50 ] && { xs_log "$name: $region as in $ref again"; return 0; }
+    if [ $# -gt 0 ]; then xdotool key "$@"; fi
+    sleep 0.2
+  done
+  xs_fail "$name: $region did not come back to how it was in $ref within $seconds s"
 }
 
 # xs_wait_still NAME SECONDS [KEYS...]: shots NAME until the screen stays the same for about two
