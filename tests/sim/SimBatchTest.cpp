@@ -200,6 +200,38 @@ TEST_F(SimBatchTest, ProgressCountsEveryGameOnceFromTheWorkers)
     EXPECT_EQ(summary.Games, 40);
 }
 
+TEST_F(SimBatchTest, ABrokenInvariantStopsTheBatchAfterItsGameOnAnyNumberOfThreads)
+{
+    SimGameOptions options;
+    options.Check = true;
+    options.Invariants = [](const GameState& state, const Board&) {
+        return state.Throws == 30 ? std::string("planted") : std::string();
+    };
+    std::vector<std::string> first;
+    for (std::int32_t jobs : {1, 2}) {
+        std::vector<std::string> traces;
+        SimSummary summary;
+        const SimStatus status = RunSimBatch(
+            board, setup, options,
+            SimBatchOptions{.Games = 6,
+                            .FirstSeed = 1,
+                            .Jobs = jobs,
+                            .Trace = [&](const std::string& trace) { traces.push_back(trace); },
+                            .Progress = {},
+                            .Cancel = nullptr},
+            summary);
+        EXPECT_EQ(status.ExitCode, SimExit::Broken) << jobs;
+        EXPECT_NE(status.Message.find("throw 30: planted"), std::string::npos) << status.Message;
+        ASSERT_EQ(traces.size(), 1u) << "the batch stops after the broken game's trace";
+        EXPECT_TRUE(traces[0].starts_with("game 1\n"));
+        if (first.empty()) {
+            first = traces;
+        } else {
+            EXPECT_EQ(traces, first) << "the same with more threads";
+        }
+    }
+}
+
 TEST_F(SimBatchTest, CancellingStopsTheBatchWithTheGamesBefore)
 {
     for (std::int32_t jobs : {1, 2}) {
