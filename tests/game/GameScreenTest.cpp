@@ -8,6 +8,7 @@
 #include "game/GameImages.h"
 #include "game/NewsPanel.h"
 #include "game/ScoresPanel.h"
+#include "graphics/SoundPlayer.h"
 #include "shell/Commands.h"
 #include "support/GameScreenScene.h"
 #include "support/MidGamePanels.h"
@@ -84,6 +85,25 @@ TEST_F(GameScreenTest, ThrowOfOneStepsOnceSixTicksAfterTheRollThenSettles)
     EXPECT_EQ(Game->State.Current, 1);
     EXPECT_TRUE(Game->Buttons->ThrowButton->Visible());
     EXPECT_TRUE(Game->Buttons->ThrowButton->Enabled());
+}
+
+TEST_F(GameScreenTest, TheThrowSoundsOnlyWithSoundEffectsAsTheMenuLastSetThem)
+{
+    SoundEffects = 0;
+    Play(SmallBoard('a'), 0b11, 0b00, 4);
+    ::SoundPlayer->Buffer.Clear();
+    PlayTurn();
+    EXPECT_EQ(::SoundPlayer->Buffer.Size(), 0u);
+
+    // The options dialog of the main menu turns the sounds on; back in the game they play.
+    Main->RequestedState = ShellState::InMainMenu;
+    Tick();
+    SoundEffects = 1;
+    Main->RequestedState = ShellState::InGame;
+    Tick();
+    ASSERT_EQ(CurrentScreen, Game);
+    Press(Key::Space);
+    EXPECT_GT(::SoundPlayer->Buffer.Size(), 1000u) << "the dice";
 }
 
 TEST_F(GameScreenTest, ArrowKeysDoNothingWhileTheDieRollsThePawnWalksOrCardsSlide)
