@@ -718,6 +718,11 @@ void Application::MousePressed(int button, int clicks)
         }
         return;
     }
+    if (Window* w = target->ParentWindow(); w != nullptr && w->MousePreview && target != w) {
+        const Point c = w->ScreenToClient(p);
+        if (w->OnMouseDown(button, CurrentShift(), c.X, c.Y))
+            return;
+    }
     if (P->Capture == nullptr)
         P->Capture = target;
     P->PressTarget = target;

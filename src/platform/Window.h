@@ -68,6 +68,9 @@ class Window : public WinControl
     // stops it by returning true); without, it sees only keys that arrive while no control has the
     // focus. Tab and Shift+Tab move the focus through the tab stops in child order.
     bool KeyPreview = false;
+    // The mouse: with MousePreview the window's OnMouseDown also sees a press on any of its controls,
+    // before the control does (and stops it by returning true).
+    bool MousePreview = false;
     WinControl* ActiveControl() const { return Active; }
     bool SelectNext(bool forward);
 

@@ -1,5 +1,5 @@
 // Input routing: key codes, mouse events in client coordinates, clicks, capture, focus, tab order,
-// key preview, text input, cursors, and the class family tests.
+// key and mouse preview, text input, cursors, and the class family tests.
 #include "PlatformFixture.h"
 #include "platform/Keys.h"
 
@@ -185,6 +185,39 @@ TEST_F(PlatformTest, KeysGoToTheFocusedControlWithPreviewFirstAndToTheWindowWith
     Pump();
     EXPECT_THAT(Log, ElementsAre("edit exit", "main key 27 0"));
     EXPECT_EQ(Main->ActiveControl(), nullptr);
+}
+
+TEST_F(PlatformTest, WithMousePreviewTheWindowSeesAPressOnItsControlsFirstAndMayStopIt)
+{
+    auto& button = Make<RecordingWin>(Main.get(), "button", Log, Rect{100, 50, 300, 150});
+    (void)button;
+    Main->LogPresses = true;
+    TestHooks::MouseMove(*App, 150, 80);
+    Pump();
+    Log.clear();
+    const auto click = [&](std::int32_t x, std::int32_t y) {
+        TestHooks::MouseDown(*App, Mouse::Left, x, y);
+        TestHooks::MouseUp(*App, Mouse::Left, x, y);
+        Pump();
+    };
+    click(150, 80);
+    EXPECT_THAT(Log, ElementsAre("button down 0 50,30", "button click", "button up 0 50,30"));
+    Log.clear();
+    Main->MousePreview = true;
+    click(150, 80);
+    EXPECT_THAT(
+        Log, ElementsAre("main down 0 150,80", "button down 0 50,30", "button click", "button up 0 50,30"));
+    // Stopped by the window: the button has no press and so no click; its release is only a release.
+    Log.clear();
+    Main->HandlePresses = true;
+    click(150, 80);
+    EXPECT_THAT(Log, ElementsAre("main down 0 150,80", "button up 0 50,30"));
+    // A press on the window itself reaches it once.
+    Log.clear();
+    TestHooks::MouseMove(*App, 600, 400);
+    Pump();
+    click(600, 400);
+    EXPECT_THAT(Log, ElementsAre("main down 0 600,400"));
 }
 
 TEST_F(PlatformTest, TextInputIsOnOnlyWhileATextControlHasTheFocus)

@@ -37,10 +37,18 @@ class ColourWindow : public Window
             Log->push_back(Caption() + " key " + std::to_string(key) + " " + std::to_string(shift));
         return HandleKeys;
     }
+    bool OnMouseDown(int button, ShiftState, std::int32_t x, std::int32_t y) override
+    {
+        if (Log != nullptr && LogPresses)
+            Log->push_back(Caption() + " down " + std::to_string(button) + " " + Xy(x, y));
+        return HandlePresses;
+    }
     bool OnCloseQuery() override { return AllowClose; }
     Colour Fill;
     EventLog* Log;
     bool HandleKeys = false;
+    bool LogPresses = false;
+    bool HandlePresses = false;
     bool AllowClose = true;
 };
 
