@@ -97,6 +97,9 @@ TMainWnd::TMainWnd(Application& app, ShellFactory factory)
     SoundEffects = 1;
     AutoMove = 1;
     InitialCash = 100000;
+    ComputersPlay = 0;
+    ComputerSpeed = ComputerSpeedNormal;
+    Autosave = 1;
     BoardName = "Board1";
     Timer.OnTimer = [this] { TimerTimer(); };
     FormCreate();
@@ -112,7 +115,7 @@ void TMainWnd::FormCreate()
     ScreenSize = App()->DisplaySize();
     BackBuffer = Surface::CreateCanvas(nullptr, ScreenSize.Width, ScreenSize.Height);
     Scratch = Surface::CreateCanvas(nullptr, 192, 128);
-    Timer.SetInterval(40);
+    Timer.SetInterval(TickMilliseconds);
     Timer.SetEnabled(true);
 }
 

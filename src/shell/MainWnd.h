@@ -12,6 +12,9 @@
 #include <memory>
 #include <string>
 
+// The main window's tick: the one clock of the game (its animations and waits are counted in ticks).
+constexpr std::uint32_t TickMilliseconds = 40;
+
 class EditorProc;
 class GameProc;
 class MainMenuProc;

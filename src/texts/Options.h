@@ -12,6 +12,17 @@ extern int SoundEffects;
 extern int AutoMove;
 // "Initial Cash": each player's dollars at the start of a game, 1 to 1000000. Default 100000.
 extern int InitialCash;
+// "Computers play by themselves": a computer player's throw starts by itself and the dialogs that
+// only inform during his turn close by themselves. Default off.
+extern int ComputersPlay;
+// "Computer speed": how fast computers who play by themselves play (ComputerSpeedNormal or
+// ComputerSpeedFast). Default normal.
+extern int ComputerSpeed;
+constexpr int ComputerSpeedNormal = 0;
+constexpr int ComputerSpeedFast = 1;
+// "Autosave": the game in progress is saved to SAVES/autosave.sav at the start of every day.
+// Default on.
+extern int Autosave;
 
 // Which of the six player slots take part in the next new game, and which of them are human
 // (the new game dialog sets them; the names are the text table's player names).

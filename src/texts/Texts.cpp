@@ -108,14 +108,36 @@ constexpr std::string_view NewsFragmentsTexts[] = {"ARE YOU READY TO GAMBLE?",
                                                    " receives $",
                                                    " from Treasury Dp.",
                                                    " to Treasury Dp.",
-                                                   "TOMORROW BE PAY DAY!"};
+                                                   "TOMORROW BE PAY DAY!",
+                                                   "AUTOSAVE FAILED!"};
 constexpr std::string_view GameButtonsTexts[] = {
     "Minimize <F10>",    "Quit <Esc>",    "Help <F1>",      "Main Menu <ENTER>", "Throw Dice <SPACE>",
     "Previous property", "Next property", "Go to property", "Pay off mortgage"};
-constexpr std::string_view ShellDialogsTexts[] = {
-    "&New",    "&Load",    "&Save",         "New Game",  "Load Game",     "Save Game", "Options",
-    "Credits", "Exit",     "Error",         "Name:",     "Files:",        "The file ", "Board:",
-    "Human",   "Computer", "Sound Effects", "Auto-Move", "Initial Cash:", ""};
+constexpr std::string_view ShellDialogsTexts[] = {"&New",
+                                                  "&Load",
+                                                  "&Save",
+                                                  "New Game",
+                                                  "Load Game",
+                                                  "Save Game",
+                                                  "Options",
+                                                  "Credits",
+                                                  "Exit",
+                                                  "Error",
+                                                  "Name:",
+                                                  "Files:",
+                                                  "The file ",
+                                                  "Board:",
+                                                  "Human",
+                                                  "Computer",
+                                                  "Sound Effects",
+                                                  "Auto-Move",
+                                                  "Initial Cash:",
+                                                  "",
+                                                  "Computers play by themselves",
+                                                  "Computer speed:",
+                                                  "Normal",
+                                                  "Fast",
+                                                  "Autosave"};
 constexpr std::string_view EditorTexts[] = {"Editor", "New", "Load", "Save"};
 constexpr std::string_view EditorToolsTexts[] = {"Select",  "Start",   "Board", "Street",
                                                  "GStruct", "PStruct", "Flow",  "StNames"};

@@ -162,6 +162,7 @@ enum : int
     FromTreasury,
     ToTreasury,
     PayDayTomorrow,
+    AutosaveFailed,
 };
 }
 namespace GameButtonText {
@@ -201,6 +202,11 @@ enum : int
     AutoMove,
     InitialCash,
     Empty,
+    ComputersPlay,
+    ComputerSpeed,
+    SpeedNormal,
+    SpeedFast,
+    Autosave,
 };
 }
 namespace EditorText {
