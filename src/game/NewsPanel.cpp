@@ -83,6 +83,8 @@ std::string NewsPanel::Sentence(std::int32_t code, std::int32_t value, std::int3
         return name + Fragment(NewsText::GoesToJail);
     case NewsCode::Mortgage:
         return name + Fragment(arg < 1 ? NewsText::MortgagesTerrain : NewsText::PaysOffMortgage) + amount;
+    case NewsCode::AutosaveFailed:
+        return Fragment(NewsText::AutosaveFailed);
     default:
         return std::string();
     }

@@ -31,6 +31,7 @@ constexpr std::int32_t Hospital = 10;   // value = bill, arg = turns held
 constexpr std::int32_t Courthouse = 11; // goes to jail
 constexpr std::int32_t Mortgage = 12;   // value = amount, arg 0 mortgaged, 1 paid off
 constexpr std::int32_t PayDay = 13;
+constexpr std::int32_t AutosaveFailed = 14; // the game screen could not save the game at the new day
 } // namespace NewsCode
 
 // Event dialog codes: the rules show 4 to 12; the game screen shows 1 and 2 for a clicked cell.

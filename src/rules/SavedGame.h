@@ -12,6 +12,14 @@
 #include <string>
 #include <vector>
 
+// Where saved games are kept: a folder of the start folder, and their extension; the game screen
+// saves the game in progress there at the start of every day, under the autosave's name.
+namespace SavedGames {
+constexpr const char* Folder = "SAVES";
+constexpr const char* Extension = "sav";
+constexpr const char* AutosaveFile = "autosave.sav";
+} // namespace SavedGames
+
 // Outcome of a save or a load: Reason says what went wrong, in words a player can act on.
 struct SavedGameResult
 {
