@@ -7,6 +7,7 @@
 #include "shell/MainWnd.h"
 #include "texts/Texts.h"
 
+#include <algorithm>
 #include <array>
 
 namespace {
@@ -57,8 +58,15 @@ std::string TurnsLine(std::int32_t turns)
 
 TDialogOk::TDialogOk(WinControl& owner, GameState& state, Board& board, GameDialogScreen screen)
     : TModalDialog(owner), OkButton(this), Picture(this), Label1(this), Label2(this), Label3(this),
-      State(state), TheBoard(board), Screen(std::move(screen))
+      State(state), TheBoard(board), Screen(std::move(screen)), CloseTimer(*App())
 {
+    // A press anywhere in a dialog that closes by itself closes it, on a label as much as on "&Ok".
+    MousePreview = true;
+    CloseTimer.SetInterval(TickMilliseconds);
+    CloseTimer.OnTimer = [this] {
+        if (TicksToClose > 0 && --TicksToClose == 0)
+            ModalResult = ModalResult::Ok;
+    };
     Background = DialogSkin.get();
     OkButton.Setup(nullptr, GameButtonSize(), 0, ModalResult::Ok,
                    Text(TextGroup::DialogButtons, ButtonText::Ok), DialogButtonSkin.get());
@@ -78,7 +86,7 @@ bool TDialogOk::KindSize(std::int32_t kind, float& width, float& height)
     return true;
 }
 
-void TDialogOk::ShowEvent(std::int32_t kind)
+void TDialogOk::ShowEvent(std::int32_t kind, std::int32_t closeAfterTicks)
 {
     float w = 0;
     float h = 0;
@@ -95,9 +103,32 @@ void TDialogOk::ShowEvent(std::int32_t kind)
     PlaceButton(OkButton, Rect{(Width() - button.Width()) / 2, Height() - button.Height() - 8,
                                (Width() - button.Width()) / 2 + button.Width(), Height() - 8});
     Tag = kind;
+    // The dialog's own timer: the main window's ticks stop while a dialog is up.
+    TicksToClose = closeAfterTicks < 0 ? 0 : std::max(closeAfterTicks, 1);
+    CloseTimer.SetEnabled(TicksToClose > 0);
     ShowModal();
+    CloseTimer.SetEnabled(false);
+    TicksToClose = 0;
     TheBoard.CursorX = -1;
     RedrawBoard(Screen);
+}
+
+bool TDialogOk::OnKeyDown(KeyCode key, ShiftState shift)
+{
+    if (ClosesBySelf()) {
+        ModalResult = ModalResult::Ok;
+        return true;
+    }
+    return TModalDialog::OnKeyDown(key, shift);
+}
+
+bool TDialogOk::OnMouseDown(int button, ShiftState shift, std::int32_t x, std::int32_t y)
+{
+    if (ClosesBySelf()) {
+        ModalResult = ModalResult::Ok;
+        return true;
+    }
+    return TModalDialog::OnMouseDown(button, shift, x, y);
 }
 
 void TDialogOk::ShowContent()

@@ -33,8 +33,12 @@ public:
     TDialogYesNo DialogYesNo;
     TDialogMortgage DialogMortgage;
 
-    // RulesHost::ShowEvent: the event dialog of code (EventCode).
-    void ShowEvent(std::int32_t code) { DialogOk.ShowEvent(code); }
+    // RulesHost::ShowEvent: the event dialog of code (EventCode), closing by itself after
+    // closeAfterTicks ticks unless that is SelfClosing::StaysOpen.
+    void ShowEvent(std::int32_t code, std::int32_t closeAfterTicks = SelfClosing::StaysOpen)
+    {
+        DialogOk.ShowEvent(code, closeAfterTicks);
+    }
     // RulesHost::AskDecision: the decision dialog of code (DecisionCode); true for Yes.
     bool AskDecision(std::int32_t code) { return DialogYesNo.AskDecision(code); }
     // RulesHost::ChooseMortgage: the cell of the property chosen, debt dollars still missing.
