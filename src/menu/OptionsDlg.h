@@ -1,9 +1,11 @@
-// TOptionsDlg: the options of the run (sound effects, Auto-Move, initial cash), changed only when
-// the main menu applies them after "&Ok".
+// TOptionsDlg: the options of the run (sound effects, Auto-Move, autosave, computers who play by
+// themselves and their speed, initial cash), changed only when the main menu applies them after
+// "&Ok".
 #pragma once
 
 #include "controls/SButton.h"
 #include "controls/SCheckBox.h"
+#include "controls/SComboBox.h"
 #include "controls/SLabel.h"
 #include "dialogs/ModalDialog.h"
 #include "platform/Edit.h"
@@ -30,10 +32,17 @@ class TOptionsDlg : public TModalDialog
     TSLabel SoundLabel;
     TSCheckBox AutoMoveBox;
     TSLabel AutoMoveLabel;
+    TSCheckBox AutosaveBox;
+    TSLabel AutosaveLabel;
+    TSCheckBox ComputersPlayBox;
+    TSLabel ComputersPlayLabel;
+    // "Normal" or "Fast", in the order of ComputerSpeedNormal and ComputerSpeedFast.
+    TSLabel SpeedLabel;
+    TSComboBox SpeedBox;
     TSLabel CashLabel;
     Edit CashEdit;
 
-    // "&Ok" takes the focus; the boxes and the edit show the options as they are.
+    // "&Ok" takes the focus; the boxes, the speed and the edit show the options as they are.
     void ShowContent() override;
     // Enter in the cash edit: the edit shows the cash its text gives; then "&Ok" takes the focus.
     // InitialCash itself does not change.

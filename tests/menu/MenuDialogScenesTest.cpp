@@ -211,16 +211,22 @@ TEST_P(MenuDialogScenesTest, TheOptionsAndTheCredits)
     Look(options, "options", nullptr, [&] {
         ExpectCaptionFits(options.OkButton);
         ExpectCaptionFits(options.CancelButton);
-        for (const TSLabel* label : {&options.SoundLabel, &options.AutoMoveLabel, &options.CashLabel}) {
+        for (const TSLabel* label : {&options.SoundLabel, &options.AutoMoveLabel, &options.AutosaveLabel,
+                                     &options.ComputersPlayLabel, &options.SpeedLabel, &options.CashLabel}) {
             ExpectCaptionFits(*label);
             ExpectInk(OnScreen(*label), label->Caption());
         }
         ExpectInk(OnScreen(options.CashEdit), "the cash");
         EXPECT_LE(TextSize("1000000", options.GetFont()).Width(), options.CashEdit.Width() - 6);
         // The label ends before the edit, the rows do not overlap, the buttons lie below them.
+        ExpectCaptionFits(options.SpeedBox);
         EXPECT_LE(options.CashLabel.PixelArea.Right, options.CashEdit.Left());
+        EXPECT_LE(options.SpeedLabel.PixelArea.Right, options.SpeedBox.PixelArea.Left);
         EXPECT_LE(options.SoundLabel.PixelArea.Bottom, options.AutoMoveLabel.PixelArea.Top);
-        EXPECT_LE(options.AutoMoveLabel.PixelArea.Bottom, options.CashEdit.Top());
+        EXPECT_LE(options.AutoMoveLabel.PixelArea.Bottom, options.AutosaveLabel.PixelArea.Top);
+        EXPECT_LE(options.AutosaveLabel.PixelArea.Bottom, options.ComputersPlayLabel.PixelArea.Top);
+        EXPECT_LE(options.ComputersPlayLabel.PixelArea.Bottom, options.SpeedBox.PixelArea.Top);
+        EXPECT_LE(options.SpeedBox.PixelArea.Bottom, options.CashEdit.Top());
         EXPECT_LE(options.CashEdit.Top() + options.CashEdit.Height(), options.OkButton.PixelArea.Top);
     });
     TAboutDlg about(*Screen);

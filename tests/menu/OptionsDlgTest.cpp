@@ -1,5 +1,5 @@
 // The options dialog: reading the initial cash whatever is typed, Enter in the cash edit, applying
-// and cancelling, and the credits.
+// and cancelling, the rows of autosave and of the computers who play by themselves, and the credits.
 #include "menu/OptionsDlg.h"
 
 #include "menu/AboutDlg.h"
@@ -168,4 +168,60 @@ TEST_F(OptionsDlgTest, TheCreditsNameTheGameAndEndOnOk)
                   }),
               ModalResult::Ok);
     EXPECT_GT(dark, 30);
+}
+
+TEST_F(OptionsDlgTest, AutosaveComputersWhoPlayByThemselvesAndTheirSpeedAreShownAndApplied)
+{
+    // As the main window sets them at its start.
+    ASSERT_EQ(Autosave, 1);
+    ASSERT_EQ(ComputersPlay, 0);
+    ASSERT_EQ(ComputerSpeed, ComputerSpeedNormal);
+    TOptionsDlg dialog(*Screen);
+    int autosaveShown = -1;
+    int computersShown = -1;
+    std::string speedShown;
+    std::string speedChosen;
+    const int result = Run(dialog, [&](int n) {
+        switch (n) {
+        case 1:
+            autosaveShown = dialog.AutosaveBox.Checked;
+            computersShown = dialog.ComputersPlayBox.Checked;
+            speedShown = dialog.SpeedBox.Caption();
+            ClickOn(dialog.AutosaveBox);
+            ClickOn(dialog.ComputersPlayBox);
+            ClickOn(dialog.SpeedBox);
+            break;
+        case 2:
+            Key(Key::Down);
+            Key(Key::Return);
+            break;
+        case 3:
+            speedChosen = dialog.SpeedBox.Caption();
+            dialog.OkButton.SetFocus();
+            Letter('O');
+            break;
+        default:
+            break;
+        }
+    });
+    EXPECT_EQ(result, ModalResult::Ok);
+    EXPECT_EQ(autosaveShown, 1);
+    EXPECT_EQ(computersShown, 0);
+    EXPECT_EQ(speedShown, "Normal");
+    EXPECT_EQ(speedChosen, "Fast");
+    // Nothing changes before the main menu applies the dialog.
+    EXPECT_EQ(ComputersPlay, 0);
+    dialog.Apply();
+    EXPECT_EQ(Autosave, 0);
+    EXPECT_EQ(ComputersPlay, 1);
+    EXPECT_EQ(ComputerSpeed, ComputerSpeedFast);
+    // The next showing starts from them.
+    Run(dialog, [&](int n) {
+        if (n != 1)
+            return;
+        EXPECT_EQ(dialog.AutosaveBox.Checked, 0);
+        EXPECT_EQ(dialog.ComputersPlayBox.Checked, 1);
+        EXPECT_EQ(dialog.SpeedBox.Caption(), "Fast");
+        Letter('C');
+    });
 }
