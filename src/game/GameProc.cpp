@@ -26,6 +26,11 @@
 #include <cstdlib>
 
 static_assert(DiceFrames == BoardView::DieSteps, "the rolling die shows one frame of the view a tick");
+static_assert(GameProc::ComputerPauseTicks * TickMilliseconds >= 500 &&
+                  (GameProc::ComputerPauseTicks - 1) * TickMilliseconds < 500,
+              "computers throw half a second after their turn begins");
+static_assert(GameProc::InformingDialogTicks * TickMilliseconds == 2000,
+              "informing dialogs close after two seconds");
 
 namespace {
 
@@ -47,13 +52,17 @@ class GameScreenHost final : public RulesHost
 public:
     explicit GameScreenHost(GameProc& screen) : Screen(screen) {}
 
-    void ShowEvent(std::int32_t code) override { Screen.Dialogs->ShowEvent(code); }
+    void ShowEvent(std::int32_t code) override { Screen.ShowEvent(code); }
     bool AskDecision(std::int32_t code) override { return Screen.Dialogs->AskDecision(code); }
     void ChooseMortgage(std::int32_t debt, std::int32_t& x, std::int32_t& y) override
     {
         Screen.Dialogs->ChooseMortgage(debt, x, y);
     }
-    void PlaySound(const char* name, bool wait) override { Screen.PlaySound(name, wait); }
+    // Computers who play fast do not wait for their sounds either.
+    void PlaySound(const char* name, bool wait) override
+    {
+        Screen.PlaySound(name, wait && !Screen.SettlingFast());
+    }
     void PostNews(const NewsLine& line) override { Screen.News->Post(line); }
     void RefreshPanels(unsigned panels) override
     {
@@ -80,8 +89,8 @@ public:
             Screen.View->Redraw();
     }
     void SalaryPaid(std::int32_t, std::int32_t) override {}
-    void DayBegun() override {}
-    void TurnBegun(std::int32_t slot) override { FollowTurn(Screen.Map, Screen.State, slot); }
+    void DayBegun() override { Screen.DayBegun(); }
+    void TurnBegun(std::int32_t slot) override { Screen.TurnBegun(slot); }
 
 private:
     GameProc& Screen;
@@ -98,7 +107,7 @@ GameProc::GameProc(TMainWnd& owner)
         Map, [this] { return MainWnd().BackBuffer.get(); }, [this](const Rect& r) { Show(&r); });
     // Every step and edit redraws the board, but only while the game is on screen.
     Map.OnRedraw = [this] {
-        if (OnScreen())
+        if (OnScreen() && !Hurrying)
             View->Redraw();
     };
     FitScreen();
@@ -209,6 +218,8 @@ bool GameProc::Running() const
 void GameProc::GameChanged()
 {
     CardScroll = 0;
+    ComputerWait = 0;
+    AutosaveDue = false;
     Map.CursorX = -1;
     ShowThrowButtonForTurn();
     if (OnScreen())
@@ -295,6 +306,8 @@ void GameProc::Tick()
             SettleTurn();
             return;
         case TurnPhase::AwaitingThrow:
+            if (ComputerThrows())
+                return;
             break;
         }
     }
@@ -314,12 +327,15 @@ void GameProc::SettleTurn()
     // a switch of screens asked for meanwhile waits until the turn is over.
     ScreenBusyMark settling;
     settling.Set();
+    SettlingComputer = State.HasCurrent() && State.CurrentPlayer().Human == 0;
     Engine->SettleEvents();
     const bool gameOver = !State.Running;
     Engine->EndTurn();
+    SettlingComputer = false;
     settling.Release();
     ShowThrowButtonForTurn();
     if (!gameOver) {
+        AutosaveIfDue();
         if (Visible())
             Redraw();
         return;
@@ -391,13 +407,13 @@ int GameProc::Command(int source, int code)
     return TWinProcedure::Command(source, code);
 }
 
-void GameProc::ThrowDice()
+void GameProc::ThrowDice(bool withSounds)
 {
     // A stale command (a second press before the button went) throws nothing.
     if (!State.Running || State.Turn.Phase != TurnPhase::AwaitingThrow)
         return;
     FinishPageTurn();
-    if (Engine->Options().SoundEffects) {
+    if (withSounds && Engine->Options().SoundEffects) {
         PlaySound("dicebox", true);
         PlaySound("dice", false);
     }
@@ -405,6 +421,74 @@ void GameProc::ThrowDice()
     if (Engine->Throw() == 0)
         return;
     State.Turn = TurnProgress{TurnPhase::Rolling, 1, 0};
+}
+
+bool GameProc::ComputerThrows()
+{
+    const ScreenPlayOptions options = CurrentScreenPlayOptions();
+    if (!options.ComputersPlay || !State.HasCurrent() || State.CurrentPlayer().Human != 0)
+        return false;
+    if (++ComputerWait < (options.Fast ? 0 : ComputerPauseTicks))
+        return false;
+    if (!options.Fast) {
+        ThrowDice();
+        return true;
+    }
+    // Fast: no dice sounds (no die rolls), and the pawn walks all its steps and the turn is
+    // settled in this tick.
+    ThrowDice(false);
+    if (State.Turn.Phase != TurnPhase::Rolling)
+        return true;
+    State.Turn = TurnProgress{TurnPhase::Walking, 0, 0};
+    News->Post(NewsCode::Throw, State.Dice, 0);
+    Hurrying = true;
+    while (Engine->Step()) {
+    }
+    Hurrying = false;
+    SettleTurn();
+    return true;
+}
+
+bool GameProc::SettlingFast() const
+{
+    const ScreenPlayOptions options = CurrentScreenPlayOptions();
+    return SettlingComputer && options.ComputersPlay && options.Fast;
+}
+
+void GameProc::ShowEvent(std::int32_t code)
+{
+    std::int32_t closeAfter = SelfClosing::StaysOpen;
+    if (SettlingComputer && CurrentScreenPlayOptions().ComputersPlay)
+        closeAfter = SettlingFast() ? 0 : InformingDialogTicks;
+    Dialogs->ShowEvent(code, closeAfter);
+}
+
+void GameProc::DayBegun()
+{
+    AutosaveDue = true;
+}
+
+void GameProc::TurnBegun(std::int32_t slot)
+{
+    ComputerWait = 0;
+    FollowTurn(Map, State, slot);
+}
+
+std::filesystem::path GameProc::AutosaveFile() const
+{
+    return std::filesystem::path(MainWnd().StartDir) / SavedGames::Folder / SavedGames::AutosaveFile;
+}
+
+void GameProc::AutosaveIfDue()
+{
+    if (!AutosaveDue)
+        return;
+    AutosaveDue = false;
+    if (!CurrentScreenPlayOptions().Autosave)
+        return;
+    // The game goes on whatever happened to the file.
+    if (!SaveGame(AutosaveFile()).empty())
+        News->Post(NewsCode::AutosaveFailed, 0, 0);
 }
 
 void GameProc::BeginPageTurn(std::int32_t direction)
@@ -477,6 +561,8 @@ void GameProc::Enter()
     Images->Load();
     View->Sheets = {Images->Blank.get(), Images->Table0.get(), Images->Table1.get(), Images->Dice.get()};
     Engine->SetOptions(CurrentRulesOptions());
+    // Back from the menu, a computer who plays by himself waits his half second again.
+    ComputerWait = 0;
     FitScreen();
     ShowThrowButtonForTurn();
 }

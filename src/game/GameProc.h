@@ -74,6 +74,17 @@ class GameProc : public TWinProcedure
     // The page turn of the cards panel: 0 still, else its step so far, the sign its direction.
     std::int32_t CardScroll = 0;
 
+    // Computers who play by themselves (the options) throw this many ticks after their turn begins
+    // (half a second), or at the first tick when they play fast.
+    static constexpr std::int32_t ComputerPauseTicks = 13;
+    // An event dialog that only informs, shown during such a computer's turn, closes by itself after
+    // this many ticks (two seconds), or at the first when they play fast.
+    static constexpr std::int32_t InformingDialogTicks = 50;
+    // The ticks the current computer player has waited for his throw.
+    std::int32_t ComputerWait = 0;
+    // The game is saved here at the start of every day: SAVES/autosave.sav of the start folder.
+    std::filesystem::path AutosaveFile() const;
+
     std::unique_ptr<GameImages> Images;
     std::unique_ptr<BoardView> View;
     // The labels' and the values' fonts of the panels.
@@ -97,7 +108,21 @@ private:
     void FitScreen();
     void MakePanels();
     // Command 100: the sounds, the dice button hidden, the die thrown and set rolling.
-    void ThrowDice();
+    void ThrowDice(bool withSounds = true);
+    // A computer who plays by himself throws when he has waited long enough; fast, his whole turn is
+    // played in this tick. False while he waits (or nobody plays by himself).
+    bool ComputerThrows();
+    // The host's side of the rules: the event dialog (closing by itself during the turn of a computer
+    // who plays by himself), a new day (an autosave due) and a new turn.
+    void ShowEvent(std::int32_t code);
+    // A computer who plays fast by himself is settling his turn: no dialog stays and no sound is
+    // waited for.
+    bool SettlingFast() const;
+    void DayBegun();
+    void TurnBegun(std::int32_t slot);
+    // The autosave due since the day began, once the turn has passed: the first moment of the new
+    // day at which a saved game goes on exactly. A failure is told in the news.
+    void AutosaveIfDue();
     // After the last step: the cells beside the pawn settled and the turn passed (or the winner
     // shown), the dice button back. No screen switch happens meanwhile.
     void SettleTurn();
@@ -114,4 +139,12 @@ private:
     void GameChanged();
 
     ScreenSizeRecord LayoutSize{};
+    // A computer player's turn is being settled (its dialogs may close by themselves).
+    bool SettlingComputer = false;
+    // A day has begun since the last autosave.
+    bool AutosaveDue = false;
+    // The pawn walks all its steps in one tick: the board is drawn once afterwards.
+    bool Hurrying = false;
+
+    friend class GameScreenHost;
 };

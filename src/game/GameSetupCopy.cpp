@@ -1,4 +1,5 @@
-// Copies of the program-wide set-up and options for the rules engine, and Auto-Move.
+// Copies of the program-wide set-up and options for the rules engine and the game screen, and
+// Auto-Move.
 #include "game/GameSetupCopy.h"
 
 #include "texts/Options.h"
@@ -23,6 +24,11 @@ GameSetup CurrentGameSetup()
 RulesOptions CurrentRulesOptions()
 {
     return RulesOptions{SoundEffects != 0};
+}
+
+ScreenPlayOptions CurrentScreenPlayOptions()
+{
+    return ScreenPlayOptions{ComputersPlay != 0, ComputerSpeed == ComputerSpeedFast, Autosave != 0};
 }
 
 void FollowTurn(Board& board, const GameState& state, std::int32_t slot)
