@@ -10,6 +10,7 @@
 #include "platform/Window.h"
 #include "rules/SavedGame.h"
 #include "support/ShellScene.h"
+#include "support/TempDir.h"
 #include "texts/Options.h"
 #include "texts/Texts.h"
 
@@ -29,6 +30,8 @@ protected:
         Stop();
         PlayerInGame = {1, 1, 1, 0, 0, 0};
         PlayerHuman = {1, 0, 0, 0, 0, 0};
+        ComputersPlay = 0;
+        ComputerSpeed = ComputerSpeedNormal;
         for (int i = 0; i < 6; ++i)
             SetPlayerName(i, "Player " + std::to_string(i + 1));
     }
@@ -40,6 +43,8 @@ protected:
             return Made<MainMenuProc, TWinProcedure>{nullptr, std::make_unique<SceneScreen>(owner)};
         };
         StartAt(width, height);
+        // The autosave of every day goes to a folder of the test's own.
+        Main->StartDir = Saves.Path.string();
         // Away from the screen's edges, which scroll the board.
         TestHooks::MouseMove(*App, width / 2, height / 2);
         Pump();
@@ -123,6 +128,7 @@ protected:
             OpenDialog = nullptr;
     }
 
+    TempDir Saves;
     GameProc* Game = nullptr;
     std::function<bool(Window&)> OnDialog;
     Window* OpenDialog = nullptr;
