@@ -1,10 +1,15 @@
 // Benchmark of the rules engine at the simulator's full speed: computer-only games on the default
 // board, in throws a second (budget: at least 100,000 on one core), by one thread and by two
-// threads at once (each its own engine, board copy and generator).
+// threads at once (each its own engine, board copy and generator); and the autosave of a game in
+// progress, which holds the game screen up once a day.
 #include "rules/Rules.h"
+#include "rules/SavedGame.h"
 
 #include <benchmark/benchmark.h>
 #include <cstdio>
+#include <filesystem>
+#include <string>
+#include <unistd.h>
 
 namespace {
 
@@ -42,6 +47,43 @@ BENCHMARK(BM_ComputerGames)
     ->UseRealTime()
     ->Threads(1)
     ->Threads(2);
+
+// A game of six computers 300 throws under way on the default board, saved over the same file in
+// a SAVES folder of the temporary folder, as the game screen's autosave writes it (checked by
+// reading it back, written to a temporary file, flushed and renamed).
+void BM_Autosave(benchmark::State& bench)
+{
+    Board board;
+    if (board.LoadFile(std::string(TARNHOLLOW_GAME_DIR) + "/Board1.brd",
+                       std::string(TARNHOLLOW_GAME_DIR) + "/res00.dat") == BoardSource::None) {
+        bench.SkipWithError("no default board in the game folder");
+        return;
+    }
+    GameSetup setup;
+    setup.InGame = {true, true, true, true, true, true};
+    setup.Human = {};
+    GameState state;
+    Random random(7);
+    QuietRulesHost host;
+    Rules rules(state, board, random, host, RulesOptions{.SoundEffects = false});
+    rules.StartGame(setup);
+    while (state.Running && state.Throws < 300) {
+        rules.PlayThrow();
+    }
+    const std::filesystem::path folder =
+        std::filesystem::temp_directory_path() / ("tarnhollow-bench-" + std::to_string(::getpid()));
+    const std::filesystem::path file = folder / SavedGames::Folder / SavedGames::AutosaveFile;
+    std::filesystem::create_directories(folder);
+    for (auto _ : bench) {
+        if (!SaveGame(file, state, board, random).Ok) {
+            bench.SkipWithError("the game could not be saved");
+            break;
+        }
+    }
+    std::error_code error;
+    std::filesystem::remove_all(folder, error);
+}
+BENCHMARK(BM_Autosave)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 } // namespace
 
