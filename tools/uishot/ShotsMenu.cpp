@@ -10,6 +10,7 @@
 #include "menu/MainMenuProc.h"
 #include "platform/Window.h"
 #include "shell/MainWnd.h"
+#include "texts/Options.h"
 #include "texts/Texts.h"
 
 #include <filesystem>
@@ -35,7 +36,8 @@ struct MenuScene
         fs::create_directories(Folder / SavedGames::Folder);
         for (const char* board : {"Board1", "Harbour", "Old Town"})
             Touch(Folder / (std::string(board) + ".brd"));
-        for (const char* game : {"Sunday evening", "Zoë against the computer", "game1", "game2", "last week"})
+        for (const char* game :
+             {"Sunday evening", "Zoë against the computer", "autosave", "game1", "game2", "last week"})
             Touch(Folder / SavedGames::Folder / (std::string(game) + "." + SavedGames::Extension));
         context.Main.StartDir = Folder.string();
         Menu = std::make_unique<MainMenuProc>(context.Main);
@@ -153,6 +155,18 @@ const bool Added = AddShots({
          [](ShotContext& context) {
              MenuScene scene(context);
              context.CaptureModal([&] { scene.Menu->OptionsDialog.ShowModal(); }, ModalResult::Cancel);
+         }},
+    // The rows of a player who watches computers play fast, with no autosave.
+    Shot{"menu-options-computers",
+         [](ShotContext& context) {
+             MenuScene scene(context);
+             Autosave = 0;
+             ComputersPlay = 1;
+             ComputerSpeed = ComputerSpeedFast;
+             context.CaptureModal([&] { scene.Menu->OptionsDialog.ShowModal(); }, ModalResult::Cancel);
+             Autosave = 1;
+             ComputersPlay = 0;
+             ComputerSpeed = ComputerSpeedNormal;
          }},
     Shot{"menu-credits",
          [](ShotContext& context) {
