@@ -12,8 +12,9 @@
 
 #include <cstdint>
 
-// How long an event dialog stays up by itself: StaysOpen until it is answered, else the ticks of the
-// main window's clock after which it closes (0 closes it at the first).
+// How long an event dialog stays up by itself: StaysOpen until it is answered, else the ticks (of the
+// main window's tick length, counted by the dialog's own timer) after which it closes (0 closes it
+// at the first).
 namespace SelfClosing {
 constexpr std::int32_t StaysOpen = -1;
 } // namespace SelfClosing
