@@ -37,7 +37,11 @@ Rules::Rules(GameState& state, Board& board, Random& random, RulesHost& host, co
 
 void Rules::Post(std::int32_t code, std::int32_t value, std::int32_t arg, std::int32_t x, std::int32_t y)
 {
-    host.PostNews(NewsLine{code, value, arg, x, y});
+    const NewsLine line{code, value, arg, x, y};
+    if (options.Recording) {
+        state.Record.News(line, state.Current, state);
+    }
+    host.PostNews(line);
 }
 
 void Rules::Sound(const char* name, bool wait)
@@ -94,6 +98,9 @@ void Rules::StartGame(const GameSetup& setup)
         start->Pawns = pawns;
     }
     board.ChooseJunctionExits([this] { return random.Next(); });
+    if (options.Recording) {
+        state.Record.Start(state, board);
+    }
     Post(NewsCode::Ready);
     state.Running = true;
     PassTurn();
@@ -106,6 +113,10 @@ std::int32_t Rules::Throw()
     }
     state.Dice = random.Below(6) + 1;
     ++state.Throws;
+    // The game screen writes the throw's news line when the die has rolled; the history has it now.
+    if (options.Recording) {
+        state.Record.News(NewsLine{NewsCode::Throw, state.Dice}, state.Current, state);
+    }
     return state.Dice;
 }
 
@@ -134,8 +145,13 @@ void Rules::EndTurn()
 {
     if (state.Running) {
         PassTurn();
-    } else if (const std::int32_t winner = state.Winner(); winner >= 0) {
-        state.Current = winner;
+    } else {
+        if (const std::int32_t winner = state.Winner(); winner >= 0) {
+            state.Current = winner;
+        }
+        if (options.Recording) {
+            state.Record.GameOver(state);
+        }
     }
 }
 
@@ -463,6 +479,9 @@ void Rules::Ruin()
     if (state.PlayersLeft() < 2) {
         host.ShowEvent(EventCode::GameOver);
         state.Running = false;
+        if (options.Recording) {
+            state.Record.Ruined(state.EventAmount, state);
+        }
         return;
     }
     host.ShowEvent(EventCode::Ruined);
@@ -479,6 +498,9 @@ void Rules::Ruin()
     p.MortgageCount = 0;
     if (Cell* cell = board.Find(p.X, p.Y)) {
         cell->Pawns = static_cast<std::uint8_t>(cell->Pawns & ~(1u << state.Current));
+    }
+    if (options.Recording) {
+        state.Record.Ruined(state.EventAmount, state);
     }
 }
 
@@ -519,6 +541,9 @@ void Rules::PayOffShown()
             AddCash(p, -cost);
             --p.MortgageCount;
             board.At(entry.X, entry.Y).Street = 0;
+            if (options.Recording) {
+                state.Record.PaidOff(entry.X, entry.Y, cost, state);
+            }
         }
     }
     host.RefreshPanels(PanelMask::Scores | PanelMask::PlayerInfo | PanelMask::Cards);
@@ -550,6 +575,9 @@ void Rules::EndDay()
             Player& player = state.Players[static_cast<std::size_t>(i)];
             if (player.State != 0) {
                 AddCash(player, player.Salary);
+                if (options.Recording) {
+                    state.Record.SalaryPaid(i, player.Salary);
+                }
                 host.SalaryPaid(i, player.Salary);
             }
         }
@@ -560,8 +588,12 @@ void Rules::EndDay()
         ++state.Week;
     }
     host.DayBegun();
-    for (Player& player : state.Players) {
+    for (std::int32_t i = 0; i < PlayerSlots; ++i) {
+        Player& player = state.Players[static_cast<std::size_t>(i)];
         if (player.State >= 2) {
+            if (options.Recording) {
+                state.Record.DayHeld(i);
+            }
             ++player.HeldDays;
             if (player.HeldDays >= player.State) {
                 player.State = 1;
@@ -581,6 +613,9 @@ void Rules::EndDay()
             }
         }
     }
+    if (options.Recording) {
+        state.Record.DayEnded(state, board);
+    }
 }
 
 void Rules::Seize(std::int32_t x, std::int32_t y)
@@ -592,6 +627,9 @@ void Rules::Seize(std::int32_t x, std::int32_t y)
     if (owner >= 0) {
         host.SelectCell(x, y);
         host.ShowEvent(EventCode::Seizure);
+    }
+    if (options.Recording) {
+        state.Record.Seized(owner, x, y, cell.Kind - CellKind::OwnedLot, state);
     }
     cell.Owner = 0;
     cell.Kind = CellKind::LotForSale;

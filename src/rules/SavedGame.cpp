@@ -250,7 +250,7 @@ std::string CheckAgainstBoard(const std::array<Player, PlayerSlots>& players, co
     return {};
 }
 
-bool WriteAll(int fd, const std::vector<std::uint8_t>& bytes)
+bool WriteAll(int fd, std::span<const std::uint8_t> bytes)
 {
     std::size_t done = 0;
     while (done < bytes.size()) {
@@ -345,7 +345,8 @@ SavedGameResult ReadSavedGame(std::span<const std::uint8_t> image, GameState& st
         return Fail("the board's cells are not valid");
     }
     // Names are written with their terminating zero; a name without one was damaged.
-    const std::size_t namesAt = Board::FileSizeWithoutCells - Board::StreetCount * Board::StreetNameSize + cellBytes;
+    const std::size_t namesAt =
+        Board::FileSizeWithoutCells - Board::StreetCount * Board::StreetNameSize + cellBytes;
     for (std::size_t k = 1; k <= Board::StreetCount; ++k) {
         if (boardImage[namesAt + k * Board::StreetNameSize - 1] != 0) {
             return Fail("a street name has no end");
@@ -422,6 +423,11 @@ SavedGameResult SaveGame(const std::filesystem::path& file, const GameState& sta
             return Fail(RulesText::Concat("the game cannot be saved: ", check.Reason));
         }
     }
+    return WriteWholeFile(file, image);
+}
+
+SavedGameResult WriteWholeFile(const std::filesystem::path& file, std::span<const std::uint8_t> bytes)
+{
     std::error_code error;
     const std::filesystem::path folder = file.parent_path();
     if (!folder.empty() && !std::filesystem::is_directory(folder, error)) {
@@ -438,7 +444,7 @@ SavedGameResult SaveGame(const std::filesystem::path& file, const GameState& sta
         return Fail(
             RulesText::Concat("the file ", temporary.string(), " cannot be written: ", std::strerror(errno)));
     }
-    const bool written = WriteAll(fd, image) && ::fsync(fd) == 0;
+    const bool written = WriteAll(fd, bytes) && ::fsync(fd) == 0;
     const int writeError = errno;
     if (::close(fd) != 0 || !written) {
         std::filesystem::remove(temporary, error);

@@ -42,6 +42,10 @@ SavedGameResult ReadSavedGame(std::span<const std::uint8_t> image, GameState& st
 // when it is missing. A failed save leaves an earlier file as it was.
 SavedGameResult SaveGame(const std::filesystem::path& file, const GameState& state, const Board& board,
                          const Random& random);
+// Writes bytes to file through a temporary file in the same folder (flushed to the disk, then
+// renamed over file), creating that folder when it is missing: an earlier file is kept whole or
+// replaced whole. Every failure comes with its reason.
+SavedGameResult WriteWholeFile(const std::filesystem::path& file, std::span<const std::uint8_t> bytes);
 // Reads the game from file; on failure nothing of the running game changes.
 SavedGameResult LoadGame(const std::filesystem::path& file, GameState& state, Board& board, Random& random);
 

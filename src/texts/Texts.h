@@ -36,6 +36,7 @@ enum class TextGroup
     LongMessages,      // LongText, 64-byte slots
     LongestMessages,   // LongestText, 128-byte slots
     MenuMessages,      // MenuText, 128-byte slots
+    Report,            // ReportText: the game's report, on screen and exported
 };
 
 namespace MainMenuText {
@@ -255,6 +256,53 @@ enum : int
     NameHasControlCharacter,
     NameTooLong,
     CreditsMore
+};
+}
+
+namespace ReportText {
+enum : int
+{
+    Title,
+    Ranking,
+    NetWorthChart,
+    Figures,
+    History,
+    HistoryButton,
+    FiguresButton,
+    SaveButton,
+    Winner,
+    InPlay,
+    Ruined,
+    Player,
+    Cash,
+    PropertyValue,
+    Mortgages,
+    NetWorth,
+    RentCollected,
+    RentPaid,
+    Salaries,
+    TreasuryReceived,
+    Taxes,
+    Fines,
+    Bills,
+    Tuition,
+    Invested,
+    LotsBought,
+    StructuresBuilt,
+    DaysHeld,
+    MortgagesTaken,
+    MortgagesPaidOff,
+    LotsSeized,
+    MostRent,
+    On,
+    Days,
+    Throws,
+    PayDay,
+    LinesNotKept,
+    Saved,
+    When,
+    What,
+    NoRent,
 };
 }
 

@@ -1,5 +1,6 @@
-// The two small boards of the rules' golden traces (tests/data/small-a.brd, small-b.brd): junctions,
-// every public building, a prison zone, and a road without direction beside the prison zone.
+// The boards of the games in tests: the two small boards of the rules' golden traces
+// (tests/data/small-a.brd, small-b.brd: junctions, every public building, a prison zone, and a road
+// without direction beside the prison zone), and the game folder's own board.
 #pragma once
 
 #include "board/BoardText.h"
@@ -21,26 +22,10 @@ inline Board SmallBoardFromText(const BoardText& text)
 inline Board SmallBoardA()
 {
     return SmallBoardFromText(BoardText{
-        .Map = {"............",
-                ".>>>>+>>>>v.",
-                ".^oGovoEoov.",
-                ".^U..vP..ov.",
-                ".^o.Hvo..Cv.",
-                ".^o.ovo..ov.",
-                ".^o.ovo.Jv+.",
-                ".^ooovooZ#v.",
-                ".^<<<<<<<<<.",
-                "............"},
-        .Streets = {"............",
-                    ".4455667788.",
-                    ".4...9....8.",
-                    ".4...9....A.",
-                    ".5...A....A.",
-                    ".5...B....B.",
-                    ".5...B...CB.",
-                    ".6...C...CC.",
-                    ".677899ABBC.",
-                    "............"},
+        .Map = {"............", ".>>>>+>>>>v.", ".^oGovoEoov.", ".^U..vP..ov.", ".^o.Hvo..Cv.",
+                ".^o.ovo..ov.", ".^o.ovo.Jv+.", ".^ooovooZ#v.", ".^<<<<<<<<<.", "............"},
+        .Streets = {"............", ".4455667788.", ".4...9....8.", ".4...9....A.", ".5...A....A.",
+                    ".5...B....B.", ".5...B...CB.", ".6...C...CC.", ".677899ABBC.", "............"},
         .StreetNames = {},
         .StartX = 2,
         .StartY = 1,
@@ -54,27 +39,24 @@ inline Board SmallBoardA()
 inline Board SmallBoardB()
 {
     return SmallBoardFromText(BoardText{
-        .Map = {"..............",
-                ".>>>>>+>>>>>v.",
-                ".^ooGovooEoov.",
-                ".^P..ovo...Uv.",
-                ".^Jo.ovo...ov.",
-                ".^Z#oCvo...Hv.",
-                ".^o^oovooooov.",
-                ".^<+<<+<<<<<<.",
-                ".............."},
-        .Streets = {"..............",
-                    ".GGHHIJKKLLMM.",
-                    ".F....J.....N.",
-                    ".F....K.....N.",
-                    ".E....K.....O.",
-                    ".E.E..L.....O.",
-                    ".D.D..L.....P.",
-                    ".DDCCBBAA998P.",
-                    ".............."},
+        .Map = {"..............", ".>>>>>+>>>>>v.", ".^ooGovooEoov.", ".^P..ovo...Uv.", ".^Jo.ovo...ov.",
+                ".^Z#oCvo...Hv.", ".^o^oovooooov.", ".^<+<<+<<<<<<.", ".............."},
+        .Streets = {"..............", ".GGHHIJKKLLMM.", ".F....J.....N.", ".F....K.....N.", ".E....K.....O.",
+                    ".E.E..L.....O.", ".D.D..L.....P.", ".DDCCBBAA998P.", ".............."},
         .StreetNames = {},
         .StartX = 3,
         .StartY = 1,
         .Pieces = {},
     });
+}
+
+// The game folder's Board1.brd (the default board of its res00.dat when the file cannot be read).
+inline Board GameFolderBoard()
+{
+    Board board;
+    const std::string dir = TARNHOLLOW_GAME_DIR;
+    if (board.LoadFile(dir + "/Board1.brd", dir + "/res00.dat") == BoardSource::None) {
+        throw std::runtime_error("no board in " + dir);
+    }
+    return board;
 }
