@@ -70,19 +70,19 @@ std::string NewsSentence(const NewsLine& line, std::string_view name, std::strin
 std::string HistorySentence(const HistoryLine& line, const PlayerNames& names)
 {
     const std::string name = NameOf(names, line.Slot);
-    switch (line.Line.Code) {
+    switch (line.Code) {
     case NewsCode::PayDay:
         return Text(TextGroup::Report, ReportText::PayDay);
     case HistoryCode::Seizure:
         return name + Text(TextGroup::DialogFragments, DialogText::LostMortgaged) + " (" +
-               Text(TextGroup::StructureNames, line.Line.Value) + ")";
+               Text(TextGroup::StructureNames, line.Value) + ")";
     case HistoryCode::Ruined:
         return name + Text(TextGroup::DialogFragments, DialogText::IsRuined);
     case HistoryCode::GameOver:
         return line.Slot >= 0 ? name + Text(TextGroup::DialogFragments, DialogText::Wins)
                               : std::string(Text(TextGroup::DialogFragments, DialogText::NobodyWins));
     default:
-        return NewsSentence(line.Line, name, NameOf(names, line.Line.Arg));
+        return NewsSentence(line.Line(), name, NameOf(names, line.Arg));
     }
 }
 

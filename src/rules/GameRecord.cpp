@@ -13,14 +13,9 @@ PlayerWorth PropertyWorth(const Player& player, const Board& board)
         if (!IsOwnedLot(cell.Kind)) {
             continue;
         }
-        const std::int32_t structure = cell.Kind - CellKind::OwnedLot;
-        worth.Properties += board.Price(0, entry.X, entry.Y);
-        if (structure > 0) {
-            worth.Properties += board.Price(structure, entry.X, entry.Y);
-        }
-        if (cell.Street != 0) {
-            worth.Mortgages += board.MortgageValue(entry.X, entry.Y);
-        }
+        const Board::LotValues values = board.OwnedLotValues(entry.X, entry.Y);
+        worth.Properties += values.Value;
+        worth.Mortgages += cell.Street != 0 ? values.Mortgage : 0;
     }
     return worth;
 }
@@ -48,6 +43,21 @@ void GameRecord::Changed(std::int32_t slot)
     if (IsSlot(slot)) {
         stale = static_cast<std::uint8_t>(stale | 1u << slot);
     }
+}
+
+void GameRecord::LotWorth(std::int32_t slot, const Board& board, std::int32_t x, std::int32_t y, int sign)
+{
+    if (!IsSlot(slot) || (stale & 1u << slot) != 0) {
+        return;
+    }
+    const Cell cell = board.CellAt(x, y);
+    if (!IsOwnedLot(cell.Kind) || cell.Owner != slot + 1) {
+        return;
+    }
+    const Board::LotValues values = board.OwnedLotValues(x, y);
+    PlayerWorth& cached = cachedWorth[Index(slot)];
+    cached.Properties += sign * values.Value;
+    cached.Mortgages += cell.Street != 0 ? sign * values.Mortgage : 0;
 }
 
 PlayerWorth GameRecord::Worth(std::int32_t slot, const GameState& state, const Board& board)
@@ -79,8 +89,8 @@ DayPoint GameRecord::Now(const GameState& state, const Board& board)
 
 void GameRecord::DayEnded(const GameState& state, const Board& board)
 {
-    DayPoint point = Now(state, board);
-    if (!Points.empty() && point.DaysGone() - Points.back().DaysGone() < DayStep) {
+    const std::int32_t days = DayPoint{state.Week, state.Day, {}}.DaysGone();
+    if (!Points.empty() && days - Points.back().DaysGone() < DayStep) {
         return;
     }
     if (Points.size() >= MaxPoints) {
@@ -91,11 +101,11 @@ void GameRecord::DayEnded(const GameState& state, const Board& board)
         }
         Points.resize(kept);
         DayStep *= 2;
-        if (point.DaysGone() - Points.back().DaysGone() < DayStep) {
+        if (days - Points.back().DaysGone() < DayStep) {
             return;
         }
     }
-    Points.push_back(point);
+    Points.push_back(Now(state, board));
 }
 
 void GameRecord::Add(const NewsLine& line, std::int32_t slot, const GameState& state)
@@ -104,7 +114,7 @@ void GameRecord::Add(const NewsLine& line, std::int32_t slot, const GameState& s
         ++LinesNotKept;
         return;
     }
-    History.push_back(HistoryLine{line, slot, state.Week, state.Day});
+    History.emplace_back(line, slot, state.Week, state.Day);
 }
 
 void GameRecord::News(const NewsLine& line, std::int32_t slot, const GameState& state)
@@ -118,12 +128,10 @@ void GameRecord::News(const NewsLine& line, std::int32_t slot, const GameState& 
     case NewsCode::BuyLot:
         ++p.LotsBought;
         p.Invested += line.Value;
-        Changed(slot);
         break;
     case NewsCode::Build:
         ++p.StructuresBuilt;
         p.Invested += line.Value;
-        Changed(slot);
         break;
     case NewsCode::Rent:
         p.RentPaid += line.Value;
@@ -146,7 +154,6 @@ void GameRecord::News(const NewsLine& line, std::int32_t slot, const GameState& 
         break;
     case NewsCode::Mortgage:
         ++(line.Arg != 0 ? p.MortgagesPaidOff : p.MortgagesTaken);
-        Changed(slot);
         break;
     default:
         break;
@@ -164,7 +171,6 @@ void GameRecord::Seized(std::int32_t owner, std::int32_t x, std::int32_t y, std:
     Add(NewsLine{HistoryCode::Seizure, structure, 0, x, y}, owner, state);
     if (IsSlot(owner)) {
         ++Players[Index(owner)].MortgagesSeized;
-        Changed(owner);
     }
 }
 
@@ -187,7 +193,7 @@ void GameRecord::Ruined(std::int32_t amount, const GameState& state)
 
 void GameRecord::GameOver(const GameState& state)
 {
-    if (History.empty() || History.back().Line.Code != HistoryCode::GameOver) {
+    if (History.empty() || History.back().Code != HistoryCode::GameOver) {
         Add(NewsLine{HistoryCode::GameOver, 0, 0, -1, -1}, state.Winner(), state);
     }
 }

@@ -18,14 +18,15 @@ struct Player;
 // The player slots (PlayerSlots of GameState.h, which includes this header).
 constexpr std::int32_t RecordSlots = 6;
 
-// What a player is worth at one moment. 64-bit: cash at the largest 32-bit amount and many
-// properties must add up without overflow.
+// What a player is worth at one moment. Each part fits 32 bits (cash is kept within them, and 64
+// lots at the dearest prices the streets allow come to about 10^8 dollars); the net worth, a sum
+// that may pass them, is 64-bit.
 struct PlayerWorth
 {
-    std::int64_t Cash = 0;
-    std::int64_t Properties = 0; // each lot's price and the price of the structure on it
-    std::int64_t Mortgages = 0;  // what paying off his mortgaged properties would cost
-    std::int64_t NetWorth() const { return Cash + Properties - Mortgages; }
+    std::int32_t Cash = 0;
+    std::int32_t Properties = 0; // each lot's price and the price of the structure on it
+    std::int32_t Mortgages = 0;  // what paying off his mortgaged properties would cost
+    std::int64_t NetWorth() const { return std::int64_t{Cash} + Properties - Mortgages; }
     bool operator==(const PlayerWorth&) const = default;
 };
 
@@ -74,13 +75,29 @@ constexpr std::int32_t Ruined = 101;   // Slot is ruined; Value = what he could 
 constexpr std::int32_t GameOver = 102; // Slot wins; -1 when nobody is left
 } // namespace HistoryCode
 
-// A line of the game's history: a news line (or a HistoryCode line) and the day it came.
+// A line of the game's history: a news line (or a HistoryCode line), whom it tells of and its day,
+// in 16 bytes: the small numbers (the code; the argument, a slot, structure, flag or number of
+// turns; the weekday) as bytes and the cell (0 to 255 each way, -1 for none) in 16 bits.
 struct HistoryLine
 {
-    NewsLine Line;
-    std::int32_t Slot = -1; // the player it tells of (the current player of a news line); -1 none
+    std::int32_t Value = 0;
     std::int32_t Week = 1;
-    std::int32_t Day = 1;
+    std::int16_t X = -1;
+    std::int16_t Y = -1;
+    std::uint8_t Code = 0;
+    std::int8_t Arg = 0;
+    std::int8_t Slot = -1; // the player it tells of (the current player of a news line); -1 none
+    std::uint8_t Day = 1;
+
+    HistoryLine() = default;
+    HistoryLine(const NewsLine& line, std::int32_t slot, std::int32_t week, std::int32_t day)
+        : Value(line.Value), Week(week), X(static_cast<std::int16_t>(line.X)),
+          Y(static_cast<std::int16_t>(line.Y)), Code(static_cast<std::uint8_t>(line.Code)),
+          Arg(static_cast<std::int8_t>(line.Arg)), Slot(static_cast<std::int8_t>(slot)),
+          Day(static_cast<std::uint8_t>(day))
+    {
+    }
+    NewsLine Line() const { return NewsLine{Code, Value, Arg, X, Y}; }
     bool operator==(const HistoryLine&) const = default;
 };
 
@@ -118,7 +135,11 @@ public:
     // The game is over: the winner's line (once), after the payment that ended it.
     void GameOver(const GameState& state);
 
-    // The slot's worth now (its property values are worked out again only after they changed).
+    // The lot at (x, y), if it is slot's, is about to change (sign -1) or has changed (sign +1):
+    // its value and mortgage leave or join the slot's worth, so that no change makes the engine
+    // work out all of his properties again.
+    void LotWorth(std::int32_t slot, const Board& board, std::int32_t x, std::int32_t y, int sign);
+    // The slot's worth now (after a load or a ruin its property values are worked out again).
     PlayerWorth Worth(std::int32_t slot, const GameState& state, const Board& board);
     // Every slot's worth now, as a point of the current day.
     DayPoint Now(const GameState& state, const Board& board);

@@ -44,6 +44,13 @@ void Rules::Post(std::int32_t code, std::int32_t value, std::int32_t arg, std::i
     host.PostNews(line);
 }
 
+void Rules::RecordLotWorth(std::int32_t slot, std::int32_t x, std::int32_t y, int sign)
+{
+    if (options.Recording) {
+        state.Record.LotWorth(slot, board, x, y, sign);
+    }
+}
+
 void Rules::Sound(const char* name, bool wait)
 {
     if (options.SoundEffects) {
@@ -279,8 +286,10 @@ void Rules::Acquire(std::int32_t kind, std::int32_t x, std::int32_t y)
     if (cell == nullptr || kind < 0 || kind > CellKind::Hotel - CellKind::OwnedLot) {
         return;
     }
+    RecordLotWorth(state.Current, x, y, -1);
     cell->Kind = static_cast<std::uint8_t>(kind + CellKind::OwnedLot);
     cell->Owner = static_cast<std::uint8_t>(state.Current + 1);
+    RecordLotWorth(state.Current, x, y, +1);
     AddCash(p, -static_cast<std::int64_t>(state.EventAmount));
     if (kind == 0 && p.PropertyCount != MaxProperties) {
         p.Properties[static_cast<std::size_t>(p.PropertyCount)] = PropertyEntry{x, y};
@@ -455,7 +464,9 @@ bool Rules::RaiseMoney(std::int32_t shortfall)
         }
         const PropertyEntry entry = p.Properties[static_cast<std::size_t>(index)];
         const std::int32_t value = board.MortgageValue(entry.X, entry.Y);
+        RecordLotWorth(state.Current, entry.X, entry.Y, -1);
         board.At(entry.X, entry.Y).Street = MortgageTerm;
+        RecordLotWorth(state.Current, entry.X, entry.Y, +1);
         AddCash(p, value);
         ++p.MortgageCount;
         Post(NewsCode::Mortgage, value, 0, entry.X, entry.Y);
@@ -519,7 +530,9 @@ void Rules::PayOffMortgages()
         }
         AddCash(p, -cost);
         --p.MortgageCount;
+        RecordLotWorth(state.Current, entry.X, entry.Y, -1);
         board.At(entry.X, entry.Y).Street = 0;
+        RecordLotWorth(state.Current, entry.X, entry.Y, +1);
         host.RefreshPanels(PanelMask::Scores | PanelMask::PlayerInfo);
         Post(NewsCode::Mortgage, cost, 1, entry.X, entry.Y);
     }
@@ -540,7 +553,9 @@ void Rules::PayOffShown()
         if (Mortgaged(board, entry) && p.Cash >= cost) {
             AddCash(p, -cost);
             --p.MortgageCount;
+            RecordLotWorth(state.Current, entry.X, entry.Y, -1);
             board.At(entry.X, entry.Y).Street = 0;
+            RecordLotWorth(state.Current, entry.X, entry.Y, +1);
             if (options.Recording) {
                 state.Record.PaidOff(entry.X, entry.Y, cost, state);
             }
@@ -606,6 +621,10 @@ void Rules::EndDay()
         for (std::int32_t x = 0; x < board.Width(); ++x) {
             Cell& cell = board.At(x, y);
             if (cell.Kind > CellKind::BareLot && cell.Street != 0) {
+                // The last day of a mortgage: the lot leaves its owner's worth before it is seized.
+                if (cell.Street == 1) {
+                    RecordLotWorth(OwnerSlot(cell), x, y, -1);
+                }
                 --cell.Street;
                 if (cell.Street == 0) {
                     Seize(x, y);

@@ -26,7 +26,7 @@ TEST_F(RecordTest, APayOffByTheCardsPanelAndDaysHeldCount)
     rules.PayOffShown();
     EXPECT_EQ(Figures(0).MortgagesPaidOff, 1);
     ASSERT_FALSE(state.Record.History.empty());
-    EXPECT_EQ(state.Record.History.back().Line, (NewsLine{NewsCode::Mortgage, 450, 1, UpX, UpY}));
+    EXPECT_EQ(state.Record.History.back().Line(), (NewsLine{NewsCode::Mortgage, 450, 1, UpX, UpY}));
     // Paying off what is not mortgaged pays and records nothing.
     rules.PayOffShown();
     EXPECT_EQ(Figures(0).MortgagesPaidOff, 1);
@@ -62,10 +62,10 @@ TEST_F(RecordTest, RuinsAreOrderedAndTheGameOverLineComesAfterThePayment)
     EXPECT_EQ(Figures(2).RuinOrder, 0);
     const std::vector<HistoryLine>& history = state.Record.History;
     ASSERT_GE(history.size(), 3u);
-    EXPECT_EQ(history.back().Line.Code, HistoryCode::GameOver);
+    EXPECT_EQ(history.back().Code, HistoryCode::GameOver);
     EXPECT_EQ(history.back().Slot, 2);
-    EXPECT_EQ(history[history.size() - 2].Line.Code, NewsCode::Rent);
-    EXPECT_EQ(history[history.size() - 3].Line.Code, HistoryCode::Ruined);
+    EXPECT_EQ(history[history.size() - 2].Code, NewsCode::Rent);
+    EXPECT_EQ(history[history.size() - 3].Code, HistoryCode::Ruined);
     EXPECT_EQ(history[history.size() - 3].Slot, 1);
     // Told once, however often the turn is ended after.
     rules.EndTurn();

@@ -167,13 +167,13 @@ TEST(SimRecordTest, TheRecordAgreesWithTheTrace)
         // The throws, and the opening line first.
         std::int32_t throwLines = 0;
         for (const HistoryLine& line : record.History) {
-            throwLines += line.Line.Code == NewsCode::Throw ? 1 : 0;
+            throwLines += line.Code == NewsCode::Throw ? 1 : 0;
         }
         EXPECT_EQ(throwLines, sums.Throws);
         ASSERT_FALSE(record.History.empty());
-        EXPECT_EQ(record.History.front().Line.Code, NewsCode::Ready);
+        EXPECT_EQ(record.History.front().Code, NewsCode::Ready);
         if (!final.Running) {
-            EXPECT_EQ(record.History.back().Line.Code, HistoryCode::GameOver);
+            EXPECT_EQ(record.History.back().Code, HistoryCode::GameOver);
             EXPECT_EQ(record.History.back().Slot, result.Winner);
         }
 
