@@ -9,7 +9,7 @@ TARNHOLLOW_PACKAGES=(
 )
 # What only the tests need: the desktop's validators of the desktop entry and the AppStream
 # metadata, and dpkg-shlibdeps, against which the Debian package's dependencies are checked.
-TARNHOLLOW_TEST_PACKAGES=(desktop-file-utils appstream dpkg-dev)
+TARNHOLLOW_TEST_PACKAGES=(desktop-file-utils appstream dpkg-dev python3)
 
 tarnhollow_install_packages() {
   local missing=() pkg
