@@ -116,6 +116,10 @@ void TScaleMouseCaptureControl::HandleClick()
     }
     if (ControlHost* host = HostOf(*this))
         host->SendCommand(Id);
+    // A click is a press that has come up. When the command ran a dialog, the release went to the
+    // dialog's loop and never comes here: a button left pressed would keep the mouse and eat the
+    // next click elsewhere.
+    Pressed = 0;
     // The command may have switched screens or hidden this control.
     FollowPointer();
 }

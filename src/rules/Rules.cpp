@@ -67,6 +67,34 @@ bool Rules::NewGame(const std::filesystem::path& boardFile, const GameSetup& set
     return true;
 }
 
+// A board made in the editor may carry lots already owned by a player. They join their owner's
+// list of properties, as bought ones do, so that rent, mortgages and seizure treat them alike; a
+// lot whose owner does not take part (or has no room left on his list) is for sale again.
+void Rules::TakeOverOwnedLots()
+{
+    for (std::int32_t y = 0; y < board.Height(); ++y) {
+        for (std::int32_t x = 0; x < board.Width(); ++x) {
+            Cell& cell = board.At(x, y);
+            if (!IsOwnedLot(cell.Kind)) {
+                continue;
+            }
+            const std::int32_t slot = cell.Owner - 1;
+            Player* owner =
+                slot >= 0 && slot < PlayerSlots ? &state.Players[static_cast<std::size_t>(slot)] : nullptr;
+            if (owner == nullptr || owner->State == 0 || owner->PropertyCount >= MaxProperties) {
+                cell.Kind = CellKind::LotForSale;
+                cell.Owner = 0;
+                cell.Street = 0;
+                continue;
+            }
+            owner->Properties[static_cast<std::size_t>(owner->PropertyCount++)] = {x, y};
+            if (cell.Street != 0) {
+                ++owner->MortgageCount;
+            }
+        }
+    }
+}
+
 void Rules::StartGame(const GameSetup& setup)
 {
     state.Week = 1;
@@ -95,6 +123,7 @@ void Rules::StartGame(const GameSetup& setup)
         }
     }
     state.TakingPart = pawns;
+    TakeOverOwnedLots();
     // Pawns left in a board file would stand about for the whole game.
     for (std::int32_t y = 0; y < board.Height(); ++y) {
         for (std::int32_t x = 0; x < board.Width(); ++x) {

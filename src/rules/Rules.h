@@ -61,6 +61,7 @@ public:
 
 private:
     Player& P() { return state.CurrentPlayer(); }
+    void TakeOverOwnedLots();
     bool SettleRent(std::int32_t x, std::int32_t y);
     void Offer(std::int32_t side, std::int32_t x, std::int32_t y);
     // Announces an event: the dialog for a human, the sound for a computer.

@@ -237,7 +237,19 @@ std::string CheckAgainstBoard(const std::array<Player, PlayerSlots>& players, co
     }
     for (std::int32_t y = 0; y < board.Height(); ++y) {
         for (std::int32_t x = 0; x < board.Width(); ++x) {
-            const std::uint8_t pawns = board.At(x, y).Pawns;
+            const Cell& cell = board.At(x, y);
+            if (IsOwnedLot(cell.Kind)) {
+                const std::int32_t owner = cell.Owner - 1;
+                const Player* p =
+                    owner >= 0 && owner < PlayerSlots ? &players[static_cast<std::size_t>(owner)] : nullptr;
+                const PropertyEntry here{x, y};
+                if (p == nullptr || std::find(p->Properties.begin(), p->Properties.begin() + p->PropertyCount,
+                                              here) == p->Properties.begin() + p->PropertyCount) {
+                    return RulesText::Concat("the lot at ", RulesText::Cell(x, y),
+                                             " is owned but on nobody's list");
+                }
+            }
+            const std::uint8_t pawns = cell.Pawns;
             for (std::int32_t i = 0; i < PlayerSlots && pawns != 0; ++i) {
                 const Player& p = players[static_cast<std::size_t>(i)];
                 if ((pawns & (1u << i)) != 0 && (p.State == PlayerState::Out || p.X != x || p.Y != y)) {

@@ -63,4 +63,6 @@ constexpr std::int32_t NextOwner = 301;
 constexpr std::int32_t PreviousValue = 302;
 constexpr std::int32_t NextValue = 303;
 constexpr std::int32_t StreetNames = 304;
+constexpr std::int32_t CheckBoard = 305; // the board checker's findings
+constexpr std::int32_t TryBoard = 306;   // the checker's "Try it": computer games on the board
 } // namespace CommandId

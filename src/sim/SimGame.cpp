@@ -23,7 +23,8 @@ class SimHost : public QuietRulesHost
 public:
     SimHost(const GameState& state, const Board& board, std::string* trace, bool check, SimGameResult& result,
             const SimGameOptions& options)
-        : state(state), board(board), trace(trace), check(check), result(result), answers(options.Answers)
+        : state(state), board(board), trace(trace), check(check), result(result), answers(options.Answers),
+          invariants(options.Invariants ? options.Invariants : FindBrokenInvariant)
     {
         for (std::int32_t i = 0; i < options.AnswersDrawn; ++i) {
             answers.Next();
@@ -42,7 +43,7 @@ public:
     void Verify()
     {
         if (check) {
-            if (std::string broken = FindBrokenInvariant(state, board); !broken.empty()) {
+            if (std::string broken = invariants(state, board); !broken.empty()) {
                 throw InvariantBroken{Concat("throw ", state.Throws, ": ", broken)};
             }
         }
@@ -183,6 +184,7 @@ private:
     bool check;
     SimGameResult& result;
     Random answers;
+    std::function<std::string(const GameState&, const Board&)> invariants;
     std::int32_t selectedX = -1;
     std::int32_t selectedY = -1;
 };
@@ -262,6 +264,9 @@ SimStatus PlaySimGame(const Board& board, const GameSetup& setup, std::uint32_t 
                       const SimGameOptions& options, std::string* trace, SimGameResult* result)
 {
     Board copy = board;
+    // The board may be a screen's, whose redraw hook draws it: the copy is played elsewhere (on
+    // another thread, at full speed) and draws nothing.
+    copy.OnRedraw = nullptr;
     GameState state;
     Random random(seed);
     return PlayToTheEnd(state, copy, random, &setup, seed, options, trace, result);

@@ -35,6 +35,9 @@ struct SimGameOptions
 {
     std::int32_t MaxThrows = 20000; // the turn limit: the game stops after this throw
     bool Check = false;             // verify the rules' invariants after every event
+    // What Check verifies: the rules' own invariants (FindBrokenInvariant) unless given; returns
+    // the broken one described, empty when all hold.
+    std::function<std::string(const GameState&, const Board&)> Invariants;
     std::int32_t SaveAt = -1;       // after this throw has been settled and the turn passed, save
     std::filesystem::path SaveFile; // ... to this file, and play on
     // The scripted humans (the slots the set-up or the saved game marks human) answer from a

@@ -179,6 +179,36 @@ constexpr std::string_view ReportTexts[] = {"Report of the game",
                                             "What",
                                             "No rent has been paid yet"};
 
+constexpr std::string_view EditorReportTexts[] = {
+    "Check",
+    "Board Check",
+    "Ready to play",
+    "Problems found: ",
+    "&Try it",
+    "Try It",
+    "Computer players are trying the board: ",
+    "Computer players have tried the board: ",
+    " of ",
+    " games",
+    "Stopped: only the games played so far count.",
+    "Games played: ",
+    " computer players",
+    "Throws a game: mean ",
+    ", median ",
+    ", longest ",
+    "Days a game: about ",
+    "Stopped at the turn limit without a winner: ",
+    "Ended with nobody left: ",
+    "Wins:",
+    "Lots that earned the most rent:",
+    " a game",
+    "No lot earned any rent.",
+    " is not a board file that can be read. The default board is shown instead.",
+    "Neither that file nor the default board could be read: the board is unchanged.",
+    " could not be written. Please check the file name and access privileges.",
+    "Load Board",
+    "Save Board"};
+
 constexpr GroupSpec Groups[] = {
     {TextGroup::OwnerNames, 32, OwnerNamesTexts},
     {TextGroup::MainMenu, 32, MainMenuTexts},
@@ -208,6 +238,7 @@ constexpr GroupSpec Groups[] = {
     {TextGroup::LongMessages, 64, LongMessagesTexts},
     {TextGroup::LongestMessages, 128, LongestMessagesTexts},
     {TextGroup::MenuMessages, 128, MenuMessagesTexts},
+    {TextGroup::EditorReport, 128, EditorReportTexts},
     {TextGroup::Report, 32, ReportTexts},
 };
 

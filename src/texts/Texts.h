@@ -36,6 +36,7 @@ enum class TextGroup
     LongMessages,      // LongText, 64-byte slots
     LongestMessages,   // LongestText, 128-byte slots
     MenuMessages,      // MenuText, 128-byte slots
+    EditorReport,      // EditorReportText, 128-byte slots: board files, the board checker, "Try it"
     Report,            // ReportText: the game's report, on screen and exported
 };
 
@@ -259,6 +260,37 @@ enum : int
 };
 }
 
+namespace EditorReportText {
+enum : int
+{
+    Check,
+    BoardCheck,
+    ReadyToPlay,
+    ProblemsFound,
+    TryIt,
+    TryItCaption,
+    Playing,
+    Played,
+    Of,
+    Games,
+    Cancelled,
+    GamesPlayed,
+    Players,
+    Throws,
+    Median,
+    Longest,
+    Days,
+    TurnLimit,
+    NobodyWon,
+    Wins,
+    TopLots,
+    AGame,
+    NoRent,
+    NotABoard,
+    NoBoard,
+    NotWritten,
+    LoadBoard,
+    SaveBoard,
 namespace ReportText {
 enum : int
 {

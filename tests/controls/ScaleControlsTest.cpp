@@ -276,6 +276,34 @@ TEST_F(ScaleControlsTest, AClickReportsTheIdToTheScreenAndHoverFollowsThePointer
     EXPECT_EQ(Screen->Commands.size(), 4u);
 }
 
+TEST_F(ScaleControlsTest, AClickWhoseCommandShowsADialogLeavesTheButtonReleasedForTheNextClick)
+{
+    ProbeGraphic opener(Screen.get());
+    ProbeGraphic other(Screen.get());
+    opener.Setup(nullptr, MakeRelRect(0.1f, 0.1f, 0.1f, 0.05f), 0, CommandId::New, "", nullptr);
+    other.Setup(nullptr, MakeRelRect(0.3f, 0.1f, 0.1f, 0.05f), 0, CommandId::Load, "", nullptr);
+    TModalDialog dialog(*App);
+    dialog.SetBounds(600, 400, 200, 100);
+    TestHooks::SetModalHook(*App, [](Window& window) { window.ModalResult = ModalResult::Cancel; });
+    Screen->OnCommand = [&](int code) {
+        if (code == CommandId::New)
+            dialog.ShowModal();
+    };
+    const Point a = opener.ClientToScreen(Point{10, 10});
+    TestHooks::Click(*App, a.X, a.Y);
+    Pump();
+    TestHooks::SetModalHook(*App, nullptr);
+    // The release went to the dialog's loop: the button is not left pressed holding the mouse,
+    // so the next click elsewhere is the other button's.
+    EXPECT_EQ(opener.Pressed, 0);
+    const Point b = other.ClientToScreen(Point{10, 10});
+    TestHooks::Click(*App, b.X, b.Y);
+    Pump();
+    EXPECT_THAT(Screen->Commands, ElementsAre(CommandId::New, CommandId::Load));
+    EXPECT_EQ(opener.Hover, 0);
+    EXPECT_FALSE(opener.MouseCapture());
+}
+
 TEST_F(ScaleControlsTest, ADisabledControlTakesNoCaptureFromTheScreensHoverSync)
 {
     ProbeGraphic control(Screen.get());

@@ -116,3 +116,58 @@ TEST(GameTest, NewGameReadsTheBoardFile)
 }
 
 } // namespace
+
+// A board from the editor may carry lots already owned: their owners hold them as if bought, and
+// lots of slots that do not take part are for sale again; the game keeps its invariants.
+TEST(GameTest, LotsOwnedOnTheBoardFileJoinTheirOwnersLists)
+{
+    TempDir dir;
+    Board made = SmallBoardB();
+    std::vector<PropertyEntry> lots;
+    for (std::int32_t y = 0; y < made.Height(); ++y) {
+        for (std::int32_t x = 0; x < made.Width(); ++x) {
+            if (made.At(x, y).Kind == CellKind::LotForSale) {
+                lots.push_back({x, y});
+            }
+        }
+    }
+    ASSERT_GE(lots.size(), 4u);
+    auto own = [&](std::size_t k, int slot, int structure, int days) {
+        Cell& cell = made.At(lots[k].X, lots[k].Y);
+        cell.Kind = static_cast<std::uint8_t>(CellKind::OwnedLot + structure);
+        cell.Owner = static_cast<std::uint8_t>(slot + 1);
+        cell.Street = static_cast<std::uint8_t>(days);
+    };
+    own(0, 1, 0, 0);  // slot 1 plays: his
+    own(1, 4, 3, 12); // slot 4 plays: his skyscraper, mortgaged with 12 days left
+    own(2, 0, 6, 5);  // slot 0 stays out: for sale again
+    own(3, 1, 2, 0);
+    ASSERT_TRUE(made.SaveFile(dir.File("owned.brd")));
+
+    Board board;
+    GameState state;
+    Random random(5);
+    ScriptHost host(state);
+    Rules rules(state, board, random, host);
+    GameSetup setup;
+    setup.InGame = {false, true, false, false, true, false};
+    ASSERT_TRUE(rules.NewGame(dir.File("owned.brd"), setup));
+
+    const Player& one = state.Players[1];
+    ASSERT_EQ(one.PropertyCount, 2);
+    EXPECT_EQ(one.MortgageCount, 0);
+    const Player& four = state.Players[4];
+    ASSERT_EQ(four.PropertyCount, 1);
+    EXPECT_EQ(four.Properties[0], lots[1]);
+    EXPECT_EQ(four.MortgageCount, 1);
+    const Cell& freed = board.At(lots[2].X, lots[2].Y);
+    EXPECT_EQ(freed.Kind, CellKind::LotForSale);
+    EXPECT_EQ(freed.Owner, 0);
+    EXPECT_EQ(freed.Street, 0);
+    EXPECT_EQ(FindBrokenInvariant(state, board), "");
+
+    for (int throws = 0; throws < 400 && state.Running; ++throws) {
+        rules.PlayThrow();
+        ASSERT_EQ(FindBrokenInvariant(state, board), "") << "after throw " << throws;
+    }
+}

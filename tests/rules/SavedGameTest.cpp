@@ -330,6 +330,12 @@ TEST_F(SavedGameTest, EachWrongFieldIsRefusedWithItsReason)
         {"entry past the end", [&](Bytes& b) { Put32(b, p3 + Layout::Properties + 8, 1); }, "past its end"},
         {"out of the game with properties", [&](Bytes& b) { Put32(b, p3 + Layout::State, 0); },
          "out of the game"},
+        {"owned lot on nobody's list",
+         [&](Bytes& b) {
+             b[cell(0, 0)] = CellKind::OwnedLot;
+             b[cell(0, 0) + 1] = 1;
+         },
+         "on nobody's list"},
         {"mortgage too long", [&](Bytes& b) { b[cell(4, 2) + 3] = 29; }, "too long"},
         {"pawn bit elsewhere", [&](Bytes& b) { b[cell(1, 1) + 4] = 1; }, "pawn of player 1"},
         {"pawn bit missing", [&](Bytes& b) { b[cell(board.StartX, board.StartY) + 4] &= 0xFE; },

@@ -103,6 +103,24 @@ TEST(SimGameTest, TheTurnLimitStopsAGameWithoutAWinner)
     EXPECT_EQ(result.TakingPart, 0b101);
 }
 
+TEST(SimGameTest, AGameNeverDrawsTheBoardItWasGiven)
+{
+    // The editor hands over its own board, whose hook redraws the screen: the games, played on
+    // other threads, must leave it alone.
+    Board board = SmallBoardB();
+    std::atomic<int> redraws = 0;
+    board.OnRedraw = [&redraws] { ++redraws; };
+    SimSummary summary;
+    SimBatchOptions batch;
+    batch.Games = 4;
+    batch.Jobs = 2;
+    const SimStatus status = RunSimBatch(board, Computers({true, true, true, false, false, false}, 30000),
+                                         Options(false, 400), batch, summary);
+    EXPECT_EQ(status.ExitCode, SimExit::Ok);
+    EXPECT_EQ(summary.Games, 4);
+    EXPECT_EQ(redraws, 0);
+}
+
 class SimBatchTest : public ::testing::Test
 {
 protected:
@@ -180,6 +198,38 @@ TEST_F(SimBatchTest, ProgressCountsEveryGameOnceFromTheWorkers)
     }
     EXPECT_FALSE(onCaller) << "the games run on the workers";
     EXPECT_EQ(summary.Games, 40);
+}
+
+TEST_F(SimBatchTest, ABrokenInvariantStopsTheBatchAfterItsGameOnAnyNumberOfThreads)
+{
+    SimGameOptions options;
+    options.Check = true;
+    options.Invariants = [](const GameState& state, const Board&) {
+        return state.Throws == 30 ? std::string("planted") : std::string();
+    };
+    std::vector<std::string> first;
+    for (std::int32_t jobs : {1, 2}) {
+        std::vector<std::string> traces;
+        SimSummary summary;
+        const SimStatus status = RunSimBatch(
+            board, setup, options,
+            SimBatchOptions{.Games = 6,
+                            .FirstSeed = 1,
+                            .Jobs = jobs,
+                            .Trace = [&](const std::string& trace) { traces.push_back(trace); },
+                            .Progress = {},
+                            .Cancel = nullptr},
+            summary);
+        EXPECT_EQ(status.ExitCode, SimExit::Broken) << jobs;
+        EXPECT_NE(status.Message.find("throw 30: planted"), std::string::npos) << status.Message;
+        ASSERT_EQ(traces.size(), 1u) << "the batch stops after the broken game's trace";
+        EXPECT_TRUE(traces[0].starts_with("game 1\n"));
+        if (first.empty()) {
+            first = traces;
+        } else {
+            EXPECT_EQ(traces, first) << "the same with more threads";
+        }
+    }
 }
 
 TEST_F(SimBatchTest, CancellingStopsTheBatchWithTheGamesBefore)

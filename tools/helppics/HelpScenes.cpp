@@ -325,10 +325,12 @@ std::unique_ptr<Surface> EditorStripPicture(const HelpArt& art, const Board& boa
 {
     auto strip = NewCanvas(width, height);
     const auto font = MakeFont("Arial", 400, 16, 5);
+    // The buttons' captions, as the editor draws them: smaller and narrower than the strip's font.
+    const auto captions = MakeFont("Arial", 400, 15, 4);
     Put(*strip, art.PanelEditor, 0, MakeRelRect(0, 0, 1, 0.05f));
     for (int i = 0; i < 3; ++i) {
         SpeedButton(*strip, art, MakeRelRect(0.01f + 0.06f * static_cast<float>(i), 0.01f, 0.06f, 0.03f),
-                    Text(TextGroup::Editor, i + 1), *font);
+                    Text(TextGroup::Editor, i + 1), *captions);
     }
     strip->DrawTextAt(std::to_string(board.Width()) + "x" + std::to_string(board.Height()), font.get(), 0.2f,
                       0.02f, 0);
@@ -336,13 +338,15 @@ std::unique_ptr<Surface> EditorStripPicture(const HelpArt& art, const Board& boa
     constexpr int chosen = 5;
     for (int i = 0; i < 8; ++i) {
         SpeedButton(*strip, art, MakeRelRect(0.24f + 0.04f * static_cast<float>(i), 0.01f, 0.04f, 0.03f),
-                    Text(TextGroup::EditorTools, i), *font, i == chosen);
+                    Text(TextGroup::EditorTools, i), *captions, i == chosen);
     }
     Put(*strip, art.Table1, 7 + 8 * 1 + 15, MakeRelRect(0.57f, 0.002f, 0.05f, 0.046f));
-    SpeedButton(*strip, art, MakeRelRect(0.63f, 0.01f, 0.03f, 0.03f), Text(TextGroup::EditorMore, 0), *font);
-    SpeedButton(*strip, art, MakeRelRect(0.66f, 0.01f, 0.03f, 0.03f), Text(TextGroup::EditorMore, 1), *font);
+    SpeedButton(*strip, art, MakeRelRect(0.63f, 0.01f, 0.03f, 0.03f), Text(TextGroup::EditorMore, 0),
+                *captions);
+    SpeedButton(*strip, art, MakeRelRect(0.66f, 0.01f, 0.03f, 0.03f), Text(TextGroup::EditorMore, 1),
+                *captions);
     SpeedButton(*strip, art, MakeRelRect(0.70f, 0.01f, 0.04f, 0.03f),
-                std::string(Text(TextGroup::EditorMore, 2)) + "1", *font);
+                std::string(Text(TextGroup::EditorMore, 2)) + "1", *captions);
     const RelRect combo = MakeRelRect(0.75f, 0.01f, 0.1f, 0.024f);
     Put(*strip, art.ComboFace, 0, combo);
     Rect face = ScreenRect(combo);
@@ -350,10 +354,13 @@ std::unique_ptr<Surface> EditorStripPicture(const HelpArt& art, const Board& boa
     strip->DrawTextInRect(face, "1- " + board.GetStreetName(0),
                           TextFormat::Left | TextFormat::VCenter | TextFormat::SingleLine |
                               TextFormat::NoPrefix,
-                          0, font.get());
+                          0, captions.get());
     SpeedButton(*strip, art, MakeRelRect(0.852f, 0.01f, 0.03f, 0.024f), Text(TextGroup::EditorMore, 3),
-                *font);
-    SpeedButton(*strip, art, MakeRelRect(0.9f, 0.01f, 0.06f, 0.03f), Text(TextGroup::EditorMore, 6), *font);
+                *captions);
+    SpeedButton(*strip, art, MakeRelRect(0.9f, 0.01f, 0.06f, 0.03f), Text(TextGroup::EditorMore, 6),
+                *captions);
+    SpeedButton(*strip, art, MakeRelRect(0.962f, 0.01f, 0.034f, 0.03f),
+                Text(TextGroup::EditorReport, EditorReportText::Check), *captions);
 
     return CanvasPart(*strip, Rect{0, 0, width, Round(height * 0.05)});
 }
