@@ -291,6 +291,9 @@ enum : int
     NotWritten,
     LoadBoard,
     SaveBoard,
+};
+}
+
 namespace ReportText {
 enum : int
 {
