@@ -137,8 +137,9 @@ ReportChart MakeReportChart(const GameReport& report, std::int32_t columns)
         chart.Lines.push_back(std::move(line));
     }
     const double step = NiceStep(high - low, 5);
+    // A step of room above the highest line, so that no line runs along the top edge.
     chart.Low = std::floor(low / step) * step;
-    chart.High = std::max(std::ceil(high / step) * step, chart.Low + step);
+    chart.High = std::max((std::floor(high / step) + 1) * step, chart.Low + step);
     const double largest = std::max(std::fabs(chart.Low), std::fabs(chart.High));
     chart.ValueTicks =
         Ticks(chart.Low, chart.High, step, [&](double v) { return ShortDollars(v, step, largest); });

@@ -247,6 +247,17 @@ std::string ReportHtml(const GameReport& report)
     return html;
 }
 
+std::string ReportFileName(std::string_view savedGame, const std::tm& now)
+{
+    std::string name = std::filesystem::path(std::string(savedGame)).stem().string();
+    if (name.empty()) {
+        char stamp[32];
+        std::strftime(stamp, sizeof stamp, "game-%Y-%m-%d-%H%M", &now);
+        name = stamp;
+    }
+    return name + "-report.html";
+}
+
 SavedGameResult SaveReport(const std::filesystem::path& file, const GameReport& report)
 {
     const std::string html = ReportHtml(report);

@@ -8,6 +8,7 @@
 #include "rules/SavedGame.h"
 
 #include <cstdint>
+#include <ctime>
 #include <filesystem>
 #include <string>
 #include <string_view>
@@ -24,6 +25,10 @@ std::string HtmlColour(std::uint32_t colour);
 std::string ChartSvg(const ReportChart& chart, std::int32_t width, std::int32_t height);
 
 std::string ReportHtml(const GameReport& report);
+
+// The page's file name: "NAME-report.html" for the saved game NAME (a path or a file name, its folder
+// and extension left out), "game-YYYY-MM-DD-HHMM-report.html" of the time now for a game never saved.
+std::string ReportFileName(std::string_view savedGame, const std::tm& now);
 
 // Writes the page to file through a temporary file, making its folder when it is missing.
 SavedGameResult SaveReport(const std::filesystem::path& file, const GameReport& report);

@@ -177,7 +177,8 @@ constexpr std::string_view ReportTexts[] = {"Report of the game",
                                             "Report saved as ",
                                             "When",
                                             "What",
-                                            "No rent has been paid yet"};
+                                            "No rent has been paid yet",
+                                            "The report cannot be saved: "};
 
 constexpr std::string_view EditorReportTexts[] = {
     "Check",

@@ -338,6 +338,7 @@ enum : int
     When,
     What,
     NoRent,
+    NotSaved,
 };
 }
 
