@@ -7,8 +7,10 @@ set -euo pipefail
 cd "$(dirname "$0")"
 source scripts/deps.sh
 tarnhollow_install_packages "${TARNHOLLOW_TEST_PACKAGES[@]}"
-# Xvfb for the tests that start the program on a real X display; without it they are skipped.
-tarnhollow_install_packages xvfb || echo "xvfb is missing: the real-display tests will be skipped"
+# Xvfb, xdotool and ImageMagick for the tests that start the program on a real X display; without
+# them those tests are skipped.
+tarnhollow_install_packages "${TARNHOLLOW_DISPLAY_TEST_PACKAGES[@]}" ||
+  echo "${TARNHOLLOW_DISPLAY_TEST_PACKAGES[*]}: not all installed; the real-display tests will be skipped"
 jobs=$(nproc)
 
 echo "== Release build and tests"

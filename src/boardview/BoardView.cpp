@@ -267,8 +267,35 @@ void BoardView::Present()
         return;
     }
     Surface::StretchBlit(*screen, PixelArea, *View, true, SourceRect);
+    dieShown = {};
     if (show) {
         show(PixelArea);
+    }
+}
+
+void BoardView::PresentPart(const Rect& viewRect)
+{
+    Surface* screen = backBuffer ? backBuffer() : nullptr;
+    if (!View || View->IsEmpty() || !screen || viewRect.Width() <= 0 || viewRect.Height() <= 0) {
+        return;
+    }
+    // Two pixels more each way: the smoothing filter's reach and the rounding of the corners.
+    const Point a = ViewToScreen(viewRect.Left, viewRect.Top);
+    const Point b = ViewToScreen(viewRect.Right, viewRect.Bottom);
+    const Rect saved = screen->ClipRect();
+    const Rect part{std::max({a.X - 2, PixelArea.Left, saved.Left}),
+                    std::max({a.Y - 2, PixelArea.Top, saved.Top}),
+                    std::min({b.X + 2, PixelArea.Right, saved.Right}),
+                    std::min({b.Y + 2, PixelArea.Bottom, saved.Bottom})};
+    if (part.Width() <= 0 || part.Height() <= 0) {
+        return;
+    }
+    // The whole stretch, clipped: every pixel of the part is computed as a whole Present would.
+    screen->SetClip(&part);
+    Surface::StretchBlit(*screen, PixelArea, *View, true, SourceRect);
+    screen->SetClip(&saved);
+    if (show) {
+        show(part);
     }
 }
 
@@ -402,8 +429,14 @@ void BoardView::DrawDie(std::int32_t face, std::int32_t step)
     const std::int32_t y = static_cast<std::int32_t>(0.6 * ScreenSize.Height) + DieDy[i];
     const std::int32_t frame = step <= 7 ? step - 1 : 8 * face + step - 8;
     const Rect under{x, y, x + DieSize, y + DieSize};
+    Rect changed = under;
+    if (dieShown.Width() > 0) {
+        changed = {std::min(under.Left, dieShown.Left), std::min(under.Top, dieShown.Top),
+                   std::max(under.Right, dieShown.Right), std::max(under.Bottom, dieShown.Bottom)};
+    }
     Surface::Blit(*DicePatch, 0, 0, under, *View);
     DrawFrameOf(*View, Sheets.Dice, x, y, frame);
-    Present();
+    PresentPart(changed);
+    dieShown = under;
     Surface::Blit(*View, x, y, {0, 0, DieSize, DieSize}, *DicePatch);
 }

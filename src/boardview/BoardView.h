@@ -53,6 +53,9 @@ public:
     void Render();
     // Stretches SourceRect of View onto PixelArea of the back buffer and shows PixelArea.
     void Present();
+    // The same for the part of the screen that shows viewRect (View pixels) only: the pixels a
+    // whole Present gives there, for the cost of that part.
+    void PresentPart(const Rect& viewRect);
 
     // View pixel of the centre of cell (x, y), and the cell under a View pixel.
     Point CellCentre(std::int32_t x, std::int32_t y) const;
@@ -72,7 +75,8 @@ public:
     // Fractions of ScreenSize: the cursor cell's centre on screen, or the middle of the view.
     RelPoint CursorPoint() const;
     // One frame (step 1 to 14) of the die rolling to face (1 to 6) over the board: shown on the
-    // back buffer while View keeps the clean board.
+    // back buffer while View keeps the clean board. Only the die's place and the one it left are
+    // presented again.
     void DrawDie(std::int32_t face, std::int32_t step);
 
     // Where the pictures come from and the font of the editor's street names (the main window's).
@@ -104,6 +108,8 @@ private:
     // The cell under a screen pixel when it lies inside the border.
     bool InnerCellAt(std::int32_t sx, std::int32_t sy, Point& cell) const;
 
+    // Where the die was presented last (View pixels), empty after a whole Present.
+    Rect dieShown{};
     Board& board;
     BackBufferFunction backBuffer;
     ShowFunction show;

@@ -1,13 +1,117 @@
-// GameProc: the game screen. For now a placeholder that shows black.
+// GameProc: the game screen. It owns the game (state, board, random generator, rules engine), the
+// board's view, the five panels, the three game dialogs and the two fonts, and plays the turn on
+// screen: the throw, the rolling die, the walk, settling and passing the turn, tick by tick.
 #pragma once
 
+#include "board/Board.h"
+#include "graphics/Geometry.h"
+#include "rules/GameState.h"
+#include "rules/Random.h"
 #include "shell/WinProcedure.h"
+
+#include <cstdint>
+#include <filesystem>
+#include <memory>
+#include <string>
+
+class BoardView;
+class ButtonsPanel;
+class CardsPanel;
+class Font;
+class GameDialogsHost;
+class GameImages;
+class GameScreenHost;
+class NewsPanel;
+class PlayerPanel;
+class Rules;
+class ScoresPanel;
+class TSToolButton;
 
 class GameProc : public TWinProcedure
 {
     CONTROL_CLASS(GameProc, TWinProcedure);
+    // Clears the back buffer, makes the board's view, the fonts, the panels and the dialogs, and
+    // seeds the random generator from the clock.
     explicit GameProc(TMainWnd& owner);
     ~GameProc() override;
 
+    // What the main menu asks of the game screen.
+
+    // Starts a game on the board file (the default board when it cannot be read) with the set-up
+    // and options of the menu as they are now. False, with the running game untouched, when no
+    // board could be read at all.
+    bool NewGame(const std::filesystem::path& boardFile);
+    // Loads a saved game: "" on success, else the reason to show the player; on failure the running
+    // game is untouched. The view then shows the current player's pawn.
+    std::string LoadGame(const std::filesystem::path& file);
+    // Saves the game in progress, at whatever point of the turn it stands: "" on success, else the
+    // reason.
+    std::string SaveGame(const std::filesystem::path& file);
+    // A game is in progress.
+    bool Running() const;
+
+    // The screen's operations.
+    void MouseAction(int button, ShiftState shift, std::int32_t x, std::int32_t y) override;
+    void KeyAction(KeyCode key, ShiftState shift) override;
+    // One branch a tick: the rolling die, else the walk (and settling after its last step), else
+    // the page turn of the cards, else scrolling by the screen's edge.
+    void Tick() override;
+    int Command(int source, int code) override;
+    // The board, then the five panels; nothing while no game runs.
     void Redraw() override;
+    void Enter() override;
+    void Leave() override;
+
+    // Whether the screen is current and shown, so that it may draw.
+    bool OnScreen() const;
+    // Plays a sound of "res01.dat" (callers test the sound option first).
+    void PlaySound(const char* name, bool wait);
+
+    // The game: its state (with the progress of the turn), its board and the one random generator.
+    GameState State;
+    Board Map;
+    Random Generator;
+    // The page turn of the cards panel: 0 still, else its step so far, the sign its direction.
+    std::int32_t CardScroll = 0;
+
+    std::unique_ptr<GameImages> Images;
+    std::unique_ptr<BoardView> View;
+    // The labels' and the values' fonts of the panels.
+    std::unique_ptr<::Font> NormalFont;
+    std::unique_ptr<::Font> BoldFont;
+    std::unique_ptr<ScoresPanel> Scores;
+    std::unique_ptr<PlayerPanel> Info;
+    std::unique_ptr<CardsPanel> Cards;
+    std::unique_ptr<NewsPanel> News;
+    std::unique_ptr<ButtonsPanel> Buttons;
+    std::unique_ptr<GameDialogsHost> Dialogs;
+    std::unique_ptr<GameScreenHost> Host;
+    std::unique_ptr<Rules> Engine;
+
+    // The board's area on the screen: the whole width below the panels.
+    static constexpr RelRect BoardArea{0, 0.16f, 1, 1};
+
+private:
+    // Makes the view's geometry, the fonts and the panels for the screen's size when it changed
+    // (the panels keep the news and whether the dice button shows).
+    void FitScreen();
+    void MakePanels();
+    // Command 100: the sounds, the dice button hidden, the die thrown and set rolling.
+    void ThrowDice();
+    // After the last step: the cells beside the pawn settled and the turn passed (or the winner
+    // shown), the dice button back. No screen switch happens meanwhile.
+    void SettleTurn();
+    // A page turn still going on is finished at once.
+    void FinishPageTurn();
+    void BeginPageTurn(std::int32_t direction);
+    void GoToProperty();
+    void ScrollByEdge();
+    // Presses a tool button as a click would, when it is enabled.
+    void Press(TSToolButton& button);
+    // The dice button shown exactly while the current player may throw.
+    void ShowThrowButtonForTurn();
+    // After a new or loaded game: nothing selected or turning, the view on the current pawn.
+    void GameChanged();
+
+    ScreenSizeRecord LayoutSize{};
 };

@@ -1,5 +1,5 @@
-// The game state: the six player records, the calendar, whose turn it is, the die, the event being
-// settled, and the constant tables of the rules.
+// The game state: the six player records, the calendar, whose turn it is, the die and the progress
+// of the turn, the event being settled, and the constant tables of the rules.
 #pragma once
 
 #include "rules/GameRecord.h"
@@ -72,6 +72,27 @@ enum SideEventKind : std::uint8_t
     SidePublicBuilding = 4,
 };
 
+// Where the current player's turn stands. The rules move it from the throw through the walk to the
+// end of the turn; the game screen rolls the die before the walk and counts the ticks between steps.
+enum class TurnPhase : std::uint8_t
+{
+    AwaitingThrow = 0, // the die is not thrown yet
+    Rolling = 1,       // the die is thrown (Dice) and rolls over the board
+    Walking = 2,       // the pawn walks, Dice steps left
+    Settling = 3,      // the walk is over; the cells beside the pawn are still to be settled
+};
+
+constexpr std::int32_t DiceFrames = 14; // frames of the rolling die, one a tick
+constexpr std::int32_t StepTicks = 6;   // ticks between two steps of the pawn, also before the first
+
+struct TurnProgress
+{
+    TurnPhase Phase = TurnPhase::AwaitingThrow;
+    std::int32_t DiceFrame = 0; // Rolling: the frame shown on the next tick, 1 to DiceFrames
+    std::int32_t StepDelay = 0; // Walking: ticks left before the next step, 0 to StepTicks
+    bool operator==(const TurnProgress&) const = default;
+};
+
 struct GameState
 {
     bool Running = false;      // a game is in progress
@@ -79,6 +100,7 @@ struct GameState
     std::int32_t Day = 1;      // 0 Sunday .. 6 Saturday
     std::int32_t Current = -1; // whose turn it is; -1 before the first turn
     std::int32_t Dice = 0;     // the number thrown, then the steps still to walk
+    TurnProgress Turn;
     std::array<Player, PlayerSlots> Players{};
     std::array<std::uint8_t, 4> SideEvent{};
     std::int32_t EventAmount = 0; // first argument of the event being settled or shown

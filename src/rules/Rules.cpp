@@ -101,6 +101,7 @@ void Rules::StartGame(const GameSetup& setup)
     state.Day = 1;
     state.Current = -1;
     state.Dice = 0;
+    state.Turn = TurnProgress{};
     state.SideEvent = {};
     state.EventAmount = 0;
     state.EventArg = 0;
@@ -144,11 +145,13 @@ void Rules::StartGame(const GameSetup& setup)
 
 std::int32_t Rules::Throw()
 {
-    if (!state.Running || !state.HasCurrent()) {
+    // One throw a turn: a turn in progress is walked and settled first.
+    if (!state.Running || !state.HasCurrent() || state.Turn.Phase != TurnPhase::AwaitingThrow) {
         return 0;
     }
     state.Dice = random.Below(6) + 1;
     ++state.Throws;
+    state.Turn = TurnProgress{TurnPhase::Walking, 0, 0};
     // The game screen writes the throw's news line when the die has rolled; the history has it now.
     if (options.Recording) {
         state.Record.News(NewsLine{NewsCode::Throw, state.Dice}, state.Current, state);
@@ -163,12 +166,24 @@ bool Rules::Step()
     }
     board.StepPawn(state.Current, P());
     --state.Dice;
-    return state.Dice > 0;
+    if (state.Dice > 0) {
+        return true;
+    }
+    state.Turn = TurnProgress{TurnPhase::Settling, 0, 0};
+    return false;
 }
 
 void Rules::PlayThrow()
 {
-    if (Throw() == 0) {
+    if (state.Turn.Phase == TurnPhase::AwaitingThrow && Throw() == 0) {
+        return;
+    }
+    FinishTurn();
+}
+
+void Rules::FinishTurn()
+{
+    if (state.Turn.Phase == TurnPhase::AwaitingThrow) {
         return;
     }
     while (Step()) {
@@ -179,6 +194,7 @@ void Rules::PlayThrow()
 
 void Rules::EndTurn()
 {
+    state.Turn = TurnProgress{};
     if (state.Running) {
         PassTurn();
     } else {

@@ -31,7 +31,11 @@ public:
     // A game screen drives one turn as: Throw, then Step until it returns false (one call per
     // animation step), then SettleEvents, then EndTurn. PlayThrow does all of it at once.
 
-    // Throws the die for the current player: Dice = 1 to 6. Returns it (0 with no current player).
+    // The phase of the turn (GameState::Turn) follows: Walking after the throw, Settling after the
+    // last step, AwaitingThrow once the turn has ended.
+
+    // Throws the die for the current player: Dice = 1 to 6. Returns it (0 with no current player,
+    // or while a turn is in progress).
     std::int32_t Throw();
     // One step of the current player's pawn; true while steps remain.
     bool Step();
@@ -39,7 +43,10 @@ public:
     void SettleEvents();
     // Passes the turn while the game runs; after a game over makes the winner current.
     void EndTurn();
-    // Throw, walk, settle and end the turn.
+    // The rest of a turn in progress (a loaded game may stand in the middle of one): the steps
+    // left, settling and the end of the turn. Nothing while the die is still to be thrown.
+    void FinishTurn();
+    // Throw, walk, settle and end the turn; a turn in progress is finished instead.
     void PlayThrow();
 
     // The parts, for the game screen and tests.

@@ -230,9 +230,15 @@ std::string CheckAgainstBoard(const std::array<Player, PlayerSlots>& players, co
         if (mortgaged != p.MortgageCount) {
             return RulesText::Concat(PlayerText(i), "'s number of mortgages does not match his properties");
         }
-        if (const Cell* cell = board.Find(p.X, p.Y);
-            p.State != PlayerState::Out && cell != nullptr && (cell->Pawns & (1u << i)) == 0) {
-            return RulesText::Concat(PlayerText(i), "'s pawn is missing from the board");
+        if (p.State != PlayerState::Out) {
+            const Cell* cell = board.Find(p.X, p.Y);
+            if (cell == nullptr) {
+                return RulesText::Concat(PlayerText(i), "'s pawn stands off the board at ",
+                                         RulesText::Cell(p.X, p.Y));
+            }
+            if ((cell->Pawns & (1u << i)) == 0) {
+                return RulesText::Concat(PlayerText(i), "'s pawn is missing from the board");
+            }
         }
     }
     for (std::int32_t y = 0; y < board.Height(); ++y) {
@@ -260,6 +266,100 @@ std::string CheckAgainstBoard(const std::array<Player, PlayerSlots>& players, co
         }
     }
     return {};
+}
+
+// The sections after the random state, in file order, with the version that brought each. A
+// later version adds its own at the end, with a writer and a reader below.
+enum class SectionId
+{
+    Turn,
+};
+struct SectionKind
+{
+    SectionId Id;
+    const char* Tag;
+    std::uint32_t Since;
+};
+constexpr SectionKind Sections[] = {
+    {SectionId::Turn, TurnTag, 2},
+};
+
+void WriteSection(Writer& w, const SectionKind& section, const GameState& state)
+{
+    Writer payload;
+    switch (section.Id) {
+    case SectionId::Turn:
+        payload.U8(static_cast<std::uint8_t>(state.Turn.Phase));
+        payload.I32(state.Dice);
+        payload.I32(state.Turn.DiceFrame);
+        payload.I32(state.Turn.StepDelay);
+        break;
+    }
+    w.Bytes(section.Tag, 4);
+    w.U32(static_cast<std::uint32_t>(payload.out.size()));
+    w.Bytes(payload.out.data(), payload.out.size());
+}
+
+// Whether the die, the frame of the rolling die and the delay before the next step fit the phase.
+bool TurnFits(TurnPhase phase, std::int32_t dice, const TurnProgress& turn)
+{
+    const bool thrown = dice >= 1 && dice <= 6;
+    switch (phase) {
+    case TurnPhase::AwaitingThrow:
+    case TurnPhase::Settling:
+        return dice == 0 && turn.DiceFrame == 0 && turn.StepDelay == 0;
+    case TurnPhase::Rolling:
+        return thrown && turn.DiceFrame >= 1 && turn.DiceFrame <= DiceFrames && turn.StepDelay == 0;
+    case TurnPhase::Walking:
+        return thrown && turn.DiceFrame == 0 && turn.StepDelay >= 0 && turn.StepDelay <= StepTicks;
+    }
+    return false;
+}
+
+// Reads the payload of a section into next; the reason when it is not valid.
+std::string ReadSection(const SectionKind& section, std::span<const std::uint8_t> payload, GameState& next)
+{
+    Reader r(payload);
+    switch (section.Id) {
+    case SectionId::Turn: {
+        if (payload.size() != TurnSize) {
+            return "the turn's part of the file has the wrong size";
+        }
+        const std::uint8_t phase = r.U8();
+        const std::int32_t dice = r.I32();
+        next.Turn.DiceFrame = r.I32();
+        next.Turn.StepDelay = r.I32();
+        if (phase > static_cast<std::uint8_t>(TurnPhase::Settling)) {
+            return RulesText::Concat("the phase of the turn (", static_cast<int>(phase), ") is not valid");
+        }
+        next.Turn.Phase = static_cast<TurnPhase>(phase);
+        if (!TurnFits(next.Turn.Phase, dice, next.Turn)) {
+            return "the die and the walk do not fit the phase of the turn";
+        }
+        next.Dice = dice;
+        return {};
+    }
+    }
+    return "the file has unknown data";
+}
+
+// Flushes the folder's entries (the rename just made in it) to the disk. A file system that cannot
+// flush a folder (EINVAL) has nothing to flush.
+bool FlushFolder(const std::filesystem::path& folder, std::string& reason)
+{
+    const std::filesystem::path dir = folder.empty() ? std::filesystem::path(".") : folder;
+    const int fd = ::open(dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0) {
+        reason = std::strerror(errno);
+        return false;
+    }
+    const bool synced = ::fsync(fd) == 0 || errno == EINVAL;
+    const int syncError = errno;
+    ::close(fd);
+    if (!synced) {
+        reason = std::strerror(syncError);
+    }
+    return synced;
 }
 
 bool WriteAll(int fd, std::span<const std::uint8_t> bytes)
@@ -309,6 +409,9 @@ std::vector<std::uint8_t> SavedGameImage(const GameState& state, const Board& bo
         WritePlayer(w, player);
     }
     w.U64(random.State());
+    for (const SectionKind& section : Sections) {
+        WriteSection(w, section, state);
+    }
     w.U32(Crc32(w.out));
     return std::move(w.out);
 }
@@ -324,11 +427,12 @@ SavedGameResult ReadSavedGame(std::span<const std::uint8_t> image, GameState& st
     }
     Reader r(image);
     r.Take(sizeof(Magic));
-    if (const std::uint32_t version = r.U32(); version != Version) {
+    const std::uint32_t version = r.U32();
+    if (version < OldestVersion || version > Version) {
         return Fail(
             RulesText::Concat("it was saved by another version of Tarnhollow (format ", version, ")"));
     }
-    if (image.size() < SizeWithoutCells) {
+    if (image.size() < FixedSizeWithoutCells) {
         return Fail("the file is cut short");
     }
     const std::size_t boardAt = r.Position();
@@ -339,13 +443,31 @@ SavedGameResult ReadSavedGame(std::span<const std::uint8_t> image, GameState& st
     }
     const std::size_t cellBytes =
         sizeof(Cell) * static_cast<std::size_t>(width) * static_cast<std::size_t>(height);
-    if (image.size() < SizeWithoutCells + cellBytes) {
+    // The sections of this version lie between the random state and the checksum; their sizes are
+    // followed here and their contents checked after the checksum.
+    std::vector<std::span<const std::uint8_t>> sectionData;
+    std::size_t crcAt = FixedSizeWithoutCells - 4 + cellBytes;
+    for (const SectionKind& section : Sections) {
+        if (section.Since > version) {
+            continue;
+        }
+        if (image.size() < crcAt + SectionHeaderSize) {
+            return Fail("the file is cut short");
+        }
+        Reader header(image.subspan(crcAt + 4, 4));
+        const std::size_t size = header.U32();
+        if (image.size() - crcAt - SectionHeaderSize < size) {
+            return Fail("the file is cut short");
+        }
+        sectionData.push_back(image.subspan(crcAt, SectionHeaderSize + size));
+        crcAt += SectionHeaderSize + size;
+    }
+    if (image.size() < crcAt + 4) {
         return Fail("the file is cut short");
     }
-    if (image.size() > SizeWithoutCells + cellBytes) {
+    if (image.size() > crcAt + 4) {
         return Fail("the file has unknown data at its end");
     }
-    const std::size_t crcAt = image.size() - 4;
     Reader crcReader(image.subspan(crcAt));
     if (Crc32(image.first(crcAt)) != crcReader.U32()) {
         return Fail("the file is damaged (its checksum does not match)");
@@ -408,6 +530,19 @@ SavedGameResult ReadSavedGame(std::span<const std::uint8_t> image, GameState& st
         return Fail(why);
     }
     const std::uint64_t randomState = r.U64();
+    std::size_t sectionIndex = 0;
+    for (const SectionKind& section : Sections) {
+        if (section.Since > version) {
+            continue;
+        }
+        const std::span<const std::uint8_t> data = sectionData[sectionIndex++];
+        if (!std::equal(section.Tag, section.Tag + 4, data.begin())) {
+            return Fail("the file has unknown data");
+        }
+        if (std::string why = ReadSection(section, data.subspan(SectionHeaderSize), next); !why.empty()) {
+            return Fail(why);
+        }
+    }
 
     // Everything checked: take it over.
     board.ReadFrom(boardImage);
@@ -468,6 +603,11 @@ SavedGameResult WriteWholeFile(const std::filesystem::path& file, std::span<cons
         const std::string message = error.message();
         std::filesystem::remove(temporary, error);
         return Fail(RulesText::Concat("the file ", file.string(), " cannot be replaced: ", message));
+    }
+    // Until the folder is flushed, a power cut may leave the old file or none at all.
+    if (std::string why; !FlushFolder(folder, why)) {
+        return Fail(RulesText::Concat("the file ", file.string(),
+                                      " was written but its folder cannot be flushed to the disk: ", why));
     }
     return SavedGameResult{true, {}};
 }

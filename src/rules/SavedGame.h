@@ -21,25 +21,39 @@ struct SavedGameResult
 
 namespace SavedGameFormat {
 constexpr char Magic[8] = {'T', 'H', 'S', 'A', 'V', 'E', '\r', '\n'};
-constexpr std::uint32_t Version = 1;
+// 1: a game between two turns. 2: the progress of the turn too, in a section, so a game saved
+// at any moment goes on as it would have.
+constexpr std::uint32_t OldestVersion = 1;
+constexpr std::uint32_t Version = 2;
 // Bytes of a player record in the file.
 constexpr std::size_t PlayerRecordSize =
     16 + 4 + 4 + 1 + 4 + 4 + 4 + 1 + 1 + 4 + 4 + 4 + 4 + 8 * MaxProperties;
-// Everything but the cells.
-constexpr std::size_t SizeWithoutCells =
+// What every version holds, without the cells: magic, version, board, prison, calendar, players,
+// random state and checksum.
+constexpr std::size_t FixedSizeWithoutCells =
     8 + 4 + Board::FileSizeWithoutCells + 16 + 4 * 4 + 1 + PlayerSlots * PlayerRecordSize + 8 + 4;
+// From version 2, sections follow the random state: a tag of four letters, the size of what
+// follows (u32) and that many bytes. Each version has its sections in a fixed order.
+constexpr std::size_t SectionHeaderSize = 8;
+// The turn: phase (u8), Dice, DiceFrame, StepDelay (i32 each).
+constexpr char TurnTag[4] = {'T', 'U', 'R', 'N'};
+constexpr std::size_t TurnSize = 1 + 4 + 4 + 4;
+// The whole image of this version, without the cells.
+constexpr std::size_t SizeWithoutCells = FixedSizeWithoutCells + SectionHeaderSize + TurnSize;
 } // namespace SavedGameFormat
 
 // The file image of a running game.
 std::vector<std::uint8_t> SavedGameImage(const GameState& state, const Board& board, const Random& random);
 
-// Reads a file image. Only when every check passes are state, board and random replaced (the
-// board keeps its view fields and hook; Running is set, the event fields are cleared).
+// Reads a file image of this version or an older one (a game between two turns). Only when every
+// check passes are state, board and random replaced (the board keeps its view fields and hook;
+// Running is set, the event fields are cleared).
 SavedGameResult ReadSavedGame(std::span<const std::uint8_t> image, GameState& state, Board& board,
                               Random& random);
 
 // Writes the game to file through a temporary file in the same folder, creating that folder
-// when it is missing. A failed save leaves an earlier file as it was.
+// when it is missing, and flushes the file and then the folder to the disk. A failed save leaves
+// an earlier file as it was.
 SavedGameResult SaveGame(const std::filesystem::path& file, const GameState& state, const Board& board,
                          const Random& random);
 // Writes bytes to file through a temporary file in the same folder (flushed to the disk, then

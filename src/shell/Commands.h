@@ -36,7 +36,8 @@ constexpr std::int32_t Options = 17;
 constexpr std::int32_t Help = 18;
 constexpr std::int32_t Credits = 19;
 constexpr std::int32_t Minimize = 20;
-constexpr std::int32_t Quit = 21; // main menu: ends at once; game: asks first
+constexpr std::int32_t Quit = 21;   // main menu: ends at once; game: asks first
+constexpr std::int32_t Editor = 22; // main menu: into the board editor
 
 // The game screen's buttons.
 constexpr std::int32_t ThrowDice = 100;

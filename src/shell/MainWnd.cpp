@@ -226,7 +226,10 @@ void TMainWnd::TimerTimer()
 {
     if (Suspended)
         return;
-    if (RequestedState != ShellState::None && ScreenState != ShellState::Starting) {
+    // A switch waits while a dialog is up or the screen is in the middle of its work (it marks
+    // itself Busy then): the screen would be left, or destroyed, under the code still running.
+    const bool screenBusy = CurrentScreen != nullptr && CurrentScreen->Busy;
+    if (RequestedState != ShellState::None && ScreenState != ShellState::Starting && !screenBusy) {
         if (RequestedState != ScreenState)
             ApplyRequest();
         else

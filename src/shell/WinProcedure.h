@@ -22,7 +22,8 @@ class TWinProcedure : public WinControl
     explicit TWinProcedure(TMainWnd& owner);
     ~TWinProcedure() override;
 
-    // Set while a modal dialog is shown over the screen; the main window then skips Tick.
+    // Set while a modal dialog is shown over the screen (or the screen is in the middle of work
+    // that shows dialogs); the main window then skips Tick and keeps a requested switch waiting.
     bool Busy = false;
     // The screen's background picture, loaded by a subclass in Enter and freed in Leave.
     std::unique_ptr<Surface> Background;

@@ -208,12 +208,9 @@ SimStatus PlayToTheEnd(GameState& state, Board& board, Random& random, const Gam
             rules.StartGame(*setup);
         }
         host.Verify();
-        while (state.Running && state.Throws < options.MaxThrows) {
-            if (options.Cancel != nullptr && options.Cancel->load(std::memory_order_relaxed)) {
-                return SimStatus{SimExit::Cancelled, Concat("cancelled after throw ", state.Throws)};
-            }
-            const std::int32_t die = rules.Throw();
-            host.Line(Concat("turn ", state.Throws, " ", state.Current, " ", die));
+        // The walk and the settling of a throw made (a saved game may stand in the middle of one),
+        // then the save it may be due for: the reason when that failed, else empty.
+        const auto playOn = [&]() -> std::string {
             while (rules.Step()) {
             }
             const Player& p = state.CurrentPlayer();
@@ -225,9 +222,24 @@ SimStatus PlayToTheEnd(GameState& state, Board& board, Random& random, const Gam
             if (state.Throws == options.SaveAt && state.Running) {
                 const SavedGameResult saved = SaveGame(options.SaveFile, state, board, random);
                 if (!saved.Ok) {
-                    return SimStatus{SimExit::BadInput,
-                                     Concat("cannot save ", options.SaveFile.string(), ": ", saved.Reason)};
+                    return Concat("cannot save ", options.SaveFile.string(), ": ", saved.Reason);
                 }
+            }
+            return {};
+        };
+        if (state.Running && state.Turn.Phase != TurnPhase::AwaitingThrow) {
+            if (std::string failed = playOn(); !failed.empty()) {
+                return SimStatus{SimExit::BadInput, failed};
+            }
+        }
+        while (state.Running && state.Throws < options.MaxThrows) {
+            if (options.Cancel != nullptr && options.Cancel->load(std::memory_order_relaxed)) {
+                return SimStatus{SimExit::Cancelled, Concat("cancelled after throw ", state.Throws)};
+            }
+            const std::int32_t die = rules.Throw();
+            host.Line(Concat("turn ", state.Throws, " ", state.Current, " ", die));
+            if (std::string failed = playOn(); !failed.empty()) {
+                return SimStatus{SimExit::BadInput, failed};
             }
         }
     } catch (const InvariantBroken& broken) {

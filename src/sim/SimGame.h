@@ -114,6 +114,7 @@ SimStatus PlaySimGame(const Board& board, const GameSetup& setup, std::uint32_t 
                       SimGameResult* result = nullptr);
 
 // Plays on from a game in progress (a loaded saved game). seed only names the game in the trace:
-// the generator goes on from the state it was saved with.
+// the generator goes on from the state it was saved with. A game saved in the middle of a turn
+// first plays the rest of that turn, so its trace begins with the stop line of the throw made.
 SimStatus ContinueSimGame(SimGameInProgress game, std::uint32_t seed, const SimGameOptions& options,
                           std::string* trace = nullptr, SimGameResult* result = nullptr);

@@ -130,12 +130,15 @@ constexpr std::string_view LongMessagesTexts[] = {
 constexpr std::string_view LongestMessagesTexts[] = {
     " does not exist or cannot be read. Please check the file name and access privileges.",
     "(You have four weeks to pay off the mortgage before it will be seized)"};
-// The file dialog's refusals of a typed name, and the further lines of the credits.
+// The file dialog's refusals of a typed name, the further lines of the credits, and a new game
+// without any board.
 constexpr std::string_view MenuMessagesTexts[] = {
-    "A file name cannot contain / or \\.", "A file name cannot begin with a full stop.",
+    "A file name cannot contain / or \\.",
+    "A file name cannot begin with a full stop.",
     "A file name cannot contain control characters such as tabs or line breaks.",
     "A file name can have at most 64 characters.",
-    "Every picture and sound of the game is drawn and played by its own code."};
+    "Every picture and sound of the game is drawn and played by its own code.",
+    "The game cannot start: neither the chosen board nor the game's own board can be read."};
 // The report of a game: headings, buttons, standings and the rows of its figures.
 constexpr std::string_view ReportTexts[] = {"Report of the game",
                                             "Ranking",

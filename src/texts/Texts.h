@@ -256,7 +256,8 @@ enum : int
     NameStartsWithDot,
     NameHasControlCharacter,
     NameTooLong,
-    CreditsMore
+    CreditsMore,
+    NoBoard
 };
 }
 

@@ -278,7 +278,7 @@ TEST_F(RealDisplay, TheMenuReachesTheScreenThroughSharedMemoryInAWindowCoveringI
     EXPECT_EQ(shown.Y, 0);
     EXPECT_EQ(shown.Width, ScreenWidth);
     EXPECT_EQ(shown.Height, ScreenHeight);
-    EXPECT_GT(shown.LitAcrossTheMiddle, 200); // the title
+    EXPECT_GT(shown.LitAcrossTheMiddle, 200); // the menu
 }
 
 TEST_F(RealDisplay, ThePlayersOwnAccelerationSettingStillDecides)

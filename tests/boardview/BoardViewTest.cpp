@@ -541,15 +541,36 @@ TEST_F(BoardViewTest, TheDieRollsOnTheBackBufferWhileViewStaysClean)
     }
     const std::int32_t dx[] = {0, -43, -79, -99, -116, -149, -175, -187, -207, -226, -244, -254, -268, -268};
     const std::int32_t dy[] = {0, 4, 24, 64, 42, 12, 10, -2, -17, -28, -38, -43, -48, -48};
+    // What the back buffer shows with the die of a step: View with the die, presented whole.
+    auto expected = Surface::CreateCanvas(nullptr, 1024, 768);
+    const auto wholePresent = [&](std::int32_t step) {
+        auto copy = Surface::CreateCanvas(nullptr, view->View->Width, view->View->Height);
+        Surface::Blit(*copy, 0, 0, {0, 0, copy->Width, copy->Height}, *view->View);
+        const std::int32_t frame = step <= 7 ? step - 1 : 32 + step - 8;
+        Surface::DrawFrame(*copy, 614 + dx[step - 1], 460 + dy[step - 1], frame, *sheets.Sheets().Dice);
+        Surface::StretchBlit(*expected, view->PixelArea, *copy, true, view->SourceRect);
+    };
     for (std::int32_t step = 1; step <= 14; ++step) {
         shown.clear();
         view->DrawDie(4, step);
         ASSERT_EQ(shown.size(), 1u);
-        EXPECT_EQ(shown[0], view->PixelArea);
+        // Only the die's place and the one it left are presented again.
+        const Point s = view->ViewToScreen(614 + dx[step - 1] + 24, 460 + dy[step - 1] + 24);
+        EXPECT_TRUE(shown[0].Left < s.X && s.X < shown[0].Right && shown[0].Top < s.Y &&
+                    s.Y < shown[0].Bottom);
+        EXPECT_LT(shown[0].Width() * shown[0].Height(),
+                  view->PixelArea.Width() * view->PixelArea.Height() / 10);
         // The die's middle on the back buffer shows this step's frame.
         const std::int32_t frame = step <= 7 ? step - 1 : 32 + step - 8;
-        const Point s = view->ViewToScreen(614 + dx[step - 1] + 24, 460 + dy[step - 1] + 24);
         EXPECT_EQ(backBuffer->PixelAt(s.X, s.Y), FrameColour(testsheets::Dice, frame)) << "step " << step;
+        // And every pixel of the board is what a whole present would show: no trace of the
+        // die's earlier places.
+        wholePresent(step);
+        std::size_t differ = 0;
+        for (std::int32_t y = view->PixelArea.Top; y < view->PixelArea.Bottom; ++y)
+            for (std::int32_t x = 0; x < 1024; ++x)
+                differ += backBuffer->PixelAt(x, y) != expected->PixelAt(x, y) ? 1 : 0;
+        EXPECT_EQ(differ, 0u) << "step " << step;
     }
     std::size_t i = 0;
     std::size_t changed = 0;

@@ -4,8 +4,9 @@
 # of their sizes); starts the installed program headless from another folder with XDG_DATA_HOME in
 # a temporary folder and checks that it reaches the main menu in the player's folder, made with the
 # default board, which a later start leaves as the player changed it; that a game saved there loads
-# again; and that with a player's folder that cannot be made it still reaches the main menu, in the
-# data folder. Usage: check_install.sh BUILD_DIR APP_ID
+# again, in the simulator and through the installed program's main menu; and that with a player's
+# folder that cannot be made it still reaches the main menu, in the data folder.
+# Usage: check_install.sh BUILD_DIR APP_ID
 set -euo pipefail
 build=$(cd "$1" && pwd)
 app_id=$2
@@ -98,6 +99,32 @@ if [ -x "$sim" ]; then
   { echo "game 5"; sed -n '/^turn 41 /,$p' "$work/whole.txt"; } >"$work/expected.txt"
   [ "$(wc -l <"$work/expected.txt")" -gt 2 ] || fail "the game ended before throw 41"
   cmp -s "$work/continued.txt" "$work/expected.txt" || fail "the loaded game does not go on as the saved one"
+
+  # The same saved game loaded by the installed program through its main menu, on a private X
+  # server: Load Game, its name typed, and the game screen instead of the menu (a refused file would
+  # leave the menu with the error dialog over it). Its screenshots stay in the build folder when it
+  # fails; skipped without Xvfb, xdotool or ImageMagick.
+  source "$(dirname "$0")/../e2e/xsession.sh"
+  if [ -z "$(xs_tools_missing)" ]; then
+    XS_OUT=$build/packaging_install
+    rm -rf "$XS_OUT"
+    mkdir -p "$XS_OUT"
+    XS_LOG=$XS_OUT/steps.log
+    trap 'status=$?; xs_cleanup; cleanup; if [ $status -eq 0 ]; then rm -rf "$XS_OUT"; else xs_keep_shots; fi; exit $status' EXIT
+    xs_start_server 1024 768
+    xs_start_game "$elsewhere" "$prefix/bin/tarnhollow" XDG_DATA_HOME="$xdg"
+    xs_wait_still menu 10
+    xs_click 0.33 0.465
+    xs_wait_change menu load-dialog 5000 10
+    # The file dialog is centred; its name edit.
+    xs_click_in_dialog 0.39 0.3 0.11 0.052
+    xdotool type --delay 20 game
+    xdotool key Return
+    xs_wait_change load-dialog loaded 5000 10
+    [ "$(xs_differ menu loaded)" -gt $((1024 * 768 / 3)) ] ||
+      fail "the installed program did not load the saved game from its menu (see $XS_OUT)"
+    xs_cleanup
+  fi
 fi
 
 # A player's folder that cannot be made (under a plain file, whoever runs this): the game still

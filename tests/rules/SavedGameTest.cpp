@@ -26,6 +26,13 @@ struct Layout
     std::size_t Throws() const { return AfterBoard + 28; }
     std::size_t TakingPart() const { return AfterBoard + 32; }
     std::size_t Player(int slot) const { return AfterBoard + 33 + 567 * static_cast<std::size_t>(slot); }
+    std::size_t Random() const { return Player(6); }
+    // The turn's section: its tag, size, then phase, dice, frame and delay.
+    std::size_t TurnSection() const { return Random() + 8; }
+    std::size_t TurnPhase() const { return TurnSection() + 8; }
+    std::size_t Dice() const { return TurnPhase() + 1; }
+    std::size_t DiceFrame() const { return Dice() + 4; }
+    std::size_t StepDelay() const { return Dice() + 8; }
     // Field offsets within a player record.
     static constexpr std::size_t Name = 0, State = 16, HeldDays = 20, Human = 24, X = 25, Y = 29, Cash = 33,
                                  Education = 37, Job = 38, Salary = 39, PropertyCount = 43,
@@ -157,6 +164,89 @@ TEST_F(SavedGameTest, LoadedGameContinuesExactlyAsTheOriginal)
     EXPECT_EQ(copyBoard.FileImage(), board.FileImage());
 }
 
+// A game saved at every point of a few turns (the die thrown, each step walked, the walk over but
+// not settled) goes on from there as the game that was never saved.
+TEST_F(SavedGameTest, GameSavedInTheMiddleOfATurnGoesOnExactly)
+{
+    setup.Human[0] = true;
+    board = SmallBoardA();
+    rules.StartGame(setup);
+    host.Answers = std::deque<bool>(5000, true);
+    for (int i = 0; i < 40 && state.Running; ++i) {
+        rules.PlayThrow();
+    }
+    int saves = 0;
+    for (int turn = 0; turn < 12 && state.Running; ++turn) {
+        ASSERT_NE(rules.Throw(), 0);
+        bool more = true;
+        while (state.Running) {
+            ++saves;
+            GameState copy;
+            Board copyBoard;
+            Random copyRandom;
+            const SavedGameResult read =
+                ReadSavedGame(SavedGameImage(state, board, random), copy, copyBoard, copyRandom);
+            ASSERT_TRUE(read.Ok) << read.Reason;
+            EXPECT_EQ(copy.Turn, state.Turn);
+            EXPECT_EQ(copy.Dice, state.Dice);
+            // Both play the rest of this turn and three more.
+            GameState original = state;
+            Board originalBoard = board;
+            Random originalRandom = random;
+            ScriptHost originalHost(original);
+            ScriptHost copyHost(copy);
+            originalHost.Answers = copyHost.Answers = host.Answers;
+            Rules originalRules(original, originalBoard, originalRandom, originalHost);
+            Rules copyRules(copy, copyBoard, copyRandom, copyHost);
+            for (int i = 0; i < 4; ++i) {
+                originalRules.PlayThrow();
+                copyRules.PlayThrow();
+            }
+            ASSERT_EQ(copyHost.Calls, originalHost.Calls);
+            ASSERT_EQ(copy.Players, original.Players);
+            ASSERT_EQ(copyBoard.FileImage(), originalBoard.FileImage());
+            ASSERT_EQ(copyRandom.State(), originalRandom.State());
+            if (!more) {
+                break;
+            }
+            more = rules.Step();
+        }
+        EXPECT_EQ(state.Turn.Phase, TurnPhase::Settling);
+        rules.SettleEvents();
+        rules.EndTurn();
+        EXPECT_EQ(state.Turn.Phase, TurnPhase::AwaitingThrow);
+    }
+    EXPECT_GT(saves, 30);
+}
+
+// A file of the first format (a game between two turns) still loads, waiting for the throw.
+TEST_F(SavedGameTest, FileOfTheFirstFormatStillLoads)
+{
+    Bytes image = SavedGameImage(state, board, random);
+    const Layout at = Where();
+    image.erase(image.begin() + static_cast<std::ptrdiff_t>(at.TurnSection()), image.end() - 4);
+    Put32(image, 8, 1);
+    FixCrc(image);
+    EXPECT_EQ(image.size(), SavedGameFormat::FixedSizeWithoutCells + 5 * board.Cells().size());
+    GameState loaded;
+    loaded.Dice = 4;
+    loaded.Turn.Phase = TurnPhase::Walking;
+    Board loadedBoard;
+    Random loadedRandom;
+    const SavedGameResult read = ReadSavedGame(image, loaded, loadedBoard, loadedRandom);
+    ASSERT_TRUE(read.Ok) << read.Reason;
+    EXPECT_EQ(loaded.Players, state.Players);
+    EXPECT_EQ(loaded.Turn, TurnProgress{});
+    EXPECT_EQ(loaded.Dice, 0);
+    // Written again, it is a file of this format.
+    EXPECT_EQ(SavedGameImage(loaded, loadedBoard, loadedRandom), SavedGameImage(state, board, random));
+    // The first format has no sections: one after its random state is data it does not know.
+    Bytes withTurn = SavedGameImage(state, board, random);
+    Put32(withTurn, 8, 1);
+    FixCrc(withTurn);
+    EXPECT_EQ(Refusal(withTurn), "the file has unknown data at its end");
+}
+
 TEST_F(SavedGameTest, SaveMakesTheFolderAndReplacesTheFile)
 {
     TempDir dir;
@@ -279,7 +369,8 @@ TEST_F(SavedGameTest, EachWrongFieldIsRefusedWithItsReason)
     };
     const std::vector<Case> cases = {
         {"magic", [](Bytes& b) { b[1] = 'X'; }, "not a Tarnhollow saved game"},
-        {"version", [](Bytes& b) { Put32(b, 8, 2); }, "another version"},
+        {"version", [](Bytes& b) { Put32(b, 8, 3); }, "another version"},
+        {"version 0", [](Bytes& b) { Put32(b, 8, 0); }, "another version"},
         {"width zero", [](Bytes& b) { Put32(b, 12, 0); }, "size"},
         {"height too large", [](Bytes& b) { Put32(b, 16, 257); }, "size"},
         {"width larger than the cells", [&](Bytes& b) { Put32(b, 12, width + 1); }, "cut short"},
@@ -303,6 +394,38 @@ TEST_F(SavedGameTest, EachWrongFieldIsRefusedWithItsReason)
         {"days held while in play", [&](Bytes& b) { Put32(b, p3 + Layout::HeldDays, 1); }, "days held"},
         {"human", [&](Bytes& b) { b[p0 + Layout::Human] = 2; }, "human"},
         {"pawn off the board", [&](Bytes& b) { Put32(b, p0 + Layout::X, 300); }, "off the board"},
+        {"pawn in play beside the board",
+         [&](Bytes& b) {
+             Put32(b, p0 + Layout::X, width);
+             b[cell(board.StartX, board.StartY) + 4] &= 0xFE;
+         },
+         "player 1's pawn stands off the board"},
+        {"turn section's tag", [&](Bytes& b) { b[at.TurnSection()] = 'X'; }, "unknown data"},
+        {"turn section's size", [&](Bytes& b) { Put32(b, at.TurnSection() + 4, 14); }, "cut short"},
+        {"turn phase", [&](Bytes& b) { b[at.TurnPhase()] = 4; }, "phase of the turn"},
+        {"walking without a die", [&](Bytes& b) { b[at.TurnPhase()] = 2; }, "do not fit the phase"},
+        {"die of 7",
+         [&](Bytes& b) {
+             b[at.TurnPhase()] = 2;
+             Put32(b, at.Dice(), 7);
+         },
+         "do not fit the phase"},
+        {"frame past the roll",
+         [&](Bytes& b) {
+             b[at.TurnPhase()] = 1;
+             Put32(b, at.Dice(), 3);
+             Put32(b, at.DiceFrame(), 15);
+         },
+         "do not fit the phase"},
+        {"delay past a step",
+         [&](Bytes& b) {
+             b[at.TurnPhase()] = 2;
+             Put32(b, at.Dice(), 3);
+             Put32(b, at.StepDelay(), 7);
+         },
+         "do not fit the phase"},
+        {"a die while waiting for the throw", [&](Bytes& b) { Put32(b, at.Dice(), 2); },
+         "do not fit the phase"},
         {"cash", [&](Bytes& b) { Put32(b, p0 + Layout::Cash, -1); }, "cash"},
         {"education", [&](Bytes& b) { b[p0 + Layout::Education] = 4; }, "education"},
         {"job", [&](Bytes& b) { b[p0 + Layout::Job] = 8; }, "job"},

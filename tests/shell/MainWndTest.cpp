@@ -326,6 +326,22 @@ TEST_F(MainWndTest, TheEditorReplacesGameAndMenuAndReturningBuildsFreshOnes)
     EXPECT_EQ(Screen("menu"), CurrentScreen);
 }
 
+TEST_F(MainWndTest, RequestWaitsWhileTheScreenIsBusy)
+{
+    StartToMainMenu();
+    CurrentScreen->Busy = true;
+    Main->RequestedState = ShellState::InGame;
+    Tick();
+    Tick();
+    EXPECT_EQ(Main->ScreenState, ShellState::InMainMenu);
+    EXPECT_EQ(Screen("menu"), CurrentScreen);
+    EXPECT_EQ(Main->RequestedState, ShellState::InGame);
+    CurrentScreen->Busy = false;
+    Tick();
+    EXPECT_EQ(Main->ScreenState, ShellState::InGame);
+    EXPECT_EQ(Screen("game"), CurrentScreen);
+}
+
 TEST_F(MainWndTest, BusyAndSuspendedStopTheTicksAndTheRestoreResynchronisesHover)
 {
     StartToMainMenu();

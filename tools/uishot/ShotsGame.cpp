@@ -1,106 +1,92 @@
-// uishot's shots of the game screen's five panels over the board of a game in progress: a human
-// player's turn with every panel filled, a computer player's turn, and the cards halfway through a
-// page turn.
-#include "BoardScreen.h"
+// uishot's shots of the game screen, the real one, with the game in progress loaded into it as a
+// saved game: a human player's turn with every panel filled, a computer player's turn on the day
+// before pay day, the cards halfway through a page turn, and the die rolling over the board.
 #include "MidGame.h"
 #include "Shots.h"
-#include "game/ButtonsPanel.h"
+#include "board/Board.h"
 #include "game/CardsPanel.h"
-#include "game/GameImages.h"
+#include "game/GameProc.h"
 #include "game/NewsPanel.h"
-#include "game/PlayerPanel.h"
-#include "game/ScoresPanel.h"
-#include "graphics/Font.h"
 #include "rules/RulesHost.h"
+#include "rules/SavedGame.h"
+#include "shell/Commands.h"
+#include "shell/MainWnd.h"
 
 #include <climits>
+#include <filesystem>
+#include <functional>
 #include <memory>
+#include <random>
 #include <stdexcept>
+#include <string>
 
 namespace {
 
-// The board screen with the game screen's panels and the news of a busy turn.
-struct PanelsScene
+// The game screen of the main window showing the game in progress, with the news of a busy turn.
+struct GameScene
 {
-    explicit PanelsScene(ShotContext& context)
+    GameScene(ShotContext& context, const std::function<void(MidGame&)>& prepare)
     {
+        MidGame game;
         std::string error;
-        if (!MakeMidGame(context.GameDir, Game, error))
+        if (!MakeMidGame(context.GameDir, game, error))
             throw std::runtime_error(error);
-        Screen =
-            std::make_unique<BoardScreen>(context.Main, Game.Board, (context.GameDir / "res00.dat").string());
+        prepare(game);
+        // Through a saved game, as the main menu's Load hands a game to the screen.
+        const std::filesystem::path file =
+            std::filesystem::temp_directory_path() /
+            ("tarnhollow-uishot-" + std::to_string(std::random_device{}()) + ".sav");
+        const SavedGameResult saved = ::SaveGame(file, game.State, game.Board, Random(7));
+        Screen = std::make_unique<GameProc>(context.Main);
+        const std::string reason = saved.Ok ? Screen->LoadGame(file) : saved.Reason;
+        std::error_code ignored;
+        std::filesystem::remove(file, ignored);
+        if (!reason.empty())
+            throw std::runtime_error("the game in progress cannot be loaded: " + reason);
         Screen->Activate();
-        Images.Load((context.GameDir / "res00.dat").string());
-        // The game screen's two fonts.
-        Normal = MakeFont("Arial", 400, 16, 5);
-        Bold = MakeFont("Arial", 700, 16, 5);
-        Scores = std::make_unique<ScoresPanel>(*Screen, Game.State, Images);
-        Info = std::make_unique<PlayerPanel>(*Screen, Game.State, Images, *Normal, *Bold);
-        Cards = std::make_unique<CardsPanel>(*Screen, Game.State, Game.Board, Images, *Normal, *Bold);
-        News = std::make_unique<NewsPanel>(*Screen, Game.State, Images);
-        Buttons = std::make_unique<ButtonsPanel>(*Screen, Images);
-        News->Post(NewsCode::Throw, 6, 0);
-        News->Post(NewsCode::Rent, INT32_MAX, 1);
-        News->Post(NewsCode::Job, 7, 1);
-        News->Post(NewsCode::Mortgage, 2147483, 0);
-    }
-    ~PanelsScene()
-    {
-        Buttons.reset();
-        News.reset();
-        Cards.reset();
-        Info.reset();
-        Scores.reset();
-        Screen.reset();
-    }
-    // The board, then the panels in the game screen's order.
-    void Redraw()
-    {
+        Screen->News->Post(NewsCode::Throw, 6, 0);
+        Screen->News->Post(NewsCode::Rent, INT32_MAX, 1);
+        Screen->News->Post(NewsCode::Job, 7, 1);
+        Screen->News->Post(NewsCode::Mortgage, 2147483, 0);
+        Screen->News->Post(NewsCode::Build, 1234567, 5);
+        Screen->Map.CursorX = game.SelectedX;
+        Screen->Map.CursorY = game.SelectedY;
         Screen->Redraw();
-        Scores->Refresh();
-        Info->Refresh();
-        Cards->Refresh();
-        News->Refresh();
-        Buttons->Refresh();
     }
-
-    MidGame Game;
-    std::unique_ptr<BoardScreen> Screen;
-    GameImages Images;
-    std::unique_ptr<::Font> Normal;
-    std::unique_ptr<::Font> Bold;
-    std::unique_ptr<ScoresPanel> Scores;
-    std::unique_ptr<PlayerPanel> Info;
-    std::unique_ptr<CardsPanel> Cards;
-    std::unique_ptr<NewsPanel> News;
-    std::unique_ptr<ButtonsPanel> Buttons;
+    std::unique_ptr<GameProc> Screen;
 };
 
 const bool Added = AddShots({
-    {"game-panels",
+    {"game-screen",
      [](ShotContext& context) {
-         PanelsScene scene(context);
-         // The mortgaged apartment, the one card with every button.
-         scene.Game.State.Players[0].CardIndex = 2;
-         scene.Redraw();
+         // The mortgaged apartment, the card with every button.
+         GameScene scene(context, [](MidGame& game) { game.State.Players[0].CardIndex = 2; });
          context.Capture();
      }},
-    {"game-panels-computer",
+    {"game-screen-computer",
      [](ShotContext& context) {
-         PanelsScene scene(context);
-         scene.Game.State.Current = 4;
-         scene.Game.State.Day = 3;
-         scene.Redraw();
-         scene.Buttons->ShowThrowButton(false);
+         GameScene scene(context, [](MidGame& game) {
+             game.State.Current = 4;
+             game.State.Day = 4;
+         });
          context.Capture();
      }},
-    {"game-panels-page-turn",
+    {"game-screen-page-turn",
      [](ShotContext& context) {
-         PanelsScene scene(context);
-         scene.Redraw();
-         scene.Cards->BeginSlide(+1);
-         for (std::int32_t step = 1; step <= 3; ++step)
-             scene.Cards->SlideStep(step);
+         GameScene scene(context, [](MidGame&) {});
+         scene.Screen->Command(CommandSource::Control, CommandId::NextProperty);
+         for (int tick = 0; tick < 3; ++tick)
+             scene.Screen->Tick();
+         context.Capture();
+     }},
+    {"game-screen-rolling",
+     [](ShotContext& context) {
+         GameScene scene(context, [](MidGame& game) {
+             game.State.Dice = 5;
+             game.State.Turn = TurnProgress{TurnPhase::Rolling, 1, 0};
+         });
+         for (int tick = 0; tick < 9; ++tick)
+             scene.Screen->Tick();
          context.Capture();
      }},
 });

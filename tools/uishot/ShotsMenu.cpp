@@ -1,17 +1,13 @@
-// uishot's shots of the main menu's dialogs: the new game set-up, loading and saving a game, the
-// options, the credits, and the shell's exit question, error report and yes/no question, over the
-// main menu screen.
+// uishot's shots of the main menu: the screen at first start and with a game running, and its
+// dialogs: the new game set-up, loading and saving a game, the options, the credits, and the
+// shell's exit question, error report and yes/no question, over the main menu screen.
 #include "Shots.h"
-#include "graphics/PictureCatalog.h"
-#include "graphics/Surface.h"
-#include "menu/AboutDlg.h"
+#include "game/GameProc.h"
 #include "menu/AskDlg.h"
 #include "menu/CloseDlg.h"
 #include "menu/ErrorDlg.h"
 #include "menu/FileDlg.h"
 #include "menu/MainMenuProc.h"
-#include "menu/NewGameDlg.h"
-#include "menu/OptionsDlg.h"
 #include "platform/Window.h"
 #include "shell/MainWnd.h"
 #include "texts/Texts.h"
@@ -27,8 +23,9 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// The main menu current, its players' pictures loaded, and a start folder of its own with a few
-// boards and saved games for the lists (the game folder is left as it is).
+// The main menu current (with the players' pictures it loads for the new game dialog), and a start
+// folder of its own with a few boards and saved games for the lists (the game folder is left as it
+// is).
 struct MenuScene
 {
     explicit MenuScene(ShotContext& context) : Context(context), PreviousStartDir(context.Main.StartDir)
@@ -41,17 +38,13 @@ struct MenuScene
         for (const char* game : {"Sunday evening", "Zoë against the computer", "game1", "game2", "last week"})
             Touch(Folder / SavedGames::Folder / (std::string(game) + "." + SavedGames::Extension));
         context.Main.StartDir = Folder.string();
-        const std::string archive = (context.GameDir / Pictures::Archive).string();
-        HumanPictures = LoadPicture(Pictures::PPlayerH, archive);
-        ComputerPictures = LoadPicture(Pictures::PPlayerC, archive);
         Menu = std::make_unique<MainMenuProc>(context.Main);
         Menu->Activate();
     }
     ~MenuScene()
     {
+        Menu->Leave();
         Menu.reset();
-        HumanPictures.reset();
-        ComputerPictures.reset();
         Context.Main.StartDir = PreviousStartDir;
         std::error_code ec;
         fs::remove_all(Folder, ec);
@@ -71,7 +64,7 @@ Shot FileShot(std::string name, std::int32_t mode)
 {
     return Shot{std::move(name), [mode](ShotContext& context) {
                     MenuScene scene(context);
-                    TFileDlg dialog(*scene.Menu);
+                    TFileDlg& dialog = scene.Menu->FileDialog;
                     dialog.Open(mode, SavedGames::Folder, SavedGames::Extension, 0.5f, 0.5f);
                     context.CaptureModal([&] { dialog.ShowModal(); }, ModalResult::Cancel);
                 }};
@@ -85,12 +78,38 @@ template <class T> T& Shell(T* dialog)
     return *dialog;
 }
 
+// A game screen with a game started on the game folder's board, for the menu to come back to.
+struct RunningGame
+{
+    explicit RunningGame(ShotContext& context) : Game(std::make_unique<GameProc>(context.Main))
+    {
+        GameScreen = Game.get();
+        if (!Game->NewGame(context.GameDir / "Board1.brd"))
+            throw std::runtime_error("no game could be started");
+    }
+    ~RunningGame() { GameScreen = nullptr; }
+    RunningGame(const RunningGame&) = delete;
+    RunningGame& operator=(const RunningGame&) = delete;
+
+    std::unique_ptr<GameProc> Game;
+};
+
 const bool Added = AddShots({
+    Shot{"menu",
+         [](ShotContext& context) {
+             MenuScene scene(context);
+             context.Capture();
+         }},
+    Shot{"menu-with-game",
+         [](ShotContext& context) {
+             RunningGame game(context);
+             MenuScene scene(context);
+             context.Capture();
+         }},
     Shot{"menu-newgame",
          [](ShotContext& context) {
              MenuScene scene(context);
-             TNewGameDlg dialog(*scene.Menu);
-             context.CaptureModal([&] { dialog.ShowModal(); }, ModalResult::Cancel);
+             context.CaptureModal([&] { scene.Menu->NewGameDialog.ShowModal(); }, ModalResult::Cancel);
          }},
     Shot{"menu-newgame-one-player",
          [](ShotContext& context) {
@@ -133,14 +152,12 @@ const bool Added = AddShots({
     Shot{"menu-options",
          [](ShotContext& context) {
              MenuScene scene(context);
-             TOptionsDlg dialog(*scene.Menu);
-             context.CaptureModal([&] { dialog.ShowModal(); }, ModalResult::Cancel);
+             context.CaptureModal([&] { scene.Menu->OptionsDialog.ShowModal(); }, ModalResult::Cancel);
          }},
     Shot{"menu-credits",
          [](ShotContext& context) {
              MenuScene scene(context);
-             TAboutDlg dialog(*scene.Menu);
-             context.CaptureModal([&] { dialog.ShowModal(); }, ModalResult::Ok);
+             context.CaptureModal([&] { scene.Menu->AboutDialog.ShowModal(); }, ModalResult::Ok);
          }},
     Shot{"menu-exit",
          [](ShotContext& context) {
