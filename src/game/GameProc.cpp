@@ -4,6 +4,7 @@
 
 #include "boardview/BoardView.h"
 #include "controls/SToolButton.h"
+#include "dialogs/DialogReport.h"
 #include "dialogs/GameDialogsHost.h"
 #include "game/ButtonsPanel.h"
 #include "game/CardsPanel.h"
@@ -31,6 +32,8 @@ namespace {
 
 constexpr const char* SoundArchive = "res01.dat";
 constexpr const char* HelpPage = "/Tarnhollow.html";
+// The key that opens the game's report.
+constexpr KeyCode ReportKey = Key::A + ('R' - 'A');
 
 std::uint32_t ClockSeed()
 {
@@ -108,6 +111,9 @@ GameProc::GameProc(TMainWnd& owner)
     services.PlaySound = [this](const char* name) { PlaySound(name, false); };
     services.Tiles = &Images->Table1;
     Dialogs = std::make_unique<GameDialogsHost>(*this, State, Map, services);
+    ReportDialogScreen reportServices;
+    reportServices.ShowError = [this](const std::string& text) { MainWnd().ShowError(text); };
+    Report = std::make_unique<TDialogReport>(*this, State, Map, reportServices);
 }
 
 GameProc::~GameProc() = default;
@@ -177,6 +183,7 @@ bool GameProc::NewGame(const std::filesystem::path& boardFile)
     Engine->SetOptions(CurrentRulesOptions());
     if (!Engine->NewGame(boardFile, CurrentGameSetup()))
         return false;
+    SavedGameFile.clear();
     GameChanged();
     return true;
 }
@@ -186,6 +193,7 @@ std::string GameProc::LoadGame(const std::filesystem::path& file)
     const SavedGameResult loaded = ::LoadGame(file, State, Map, Generator);
     if (!loaded.Ok)
         return loaded.Reason;
+    SavedGameFile = file;
     // The news of the game left behind are not this game's.
     News->Post(NewsCode::Ready, 0, 0);
     const Player& current = State.CurrentPlayer();
@@ -198,7 +206,10 @@ std::string GameProc::LoadGame(const std::filesystem::path& file)
 std::string GameProc::SaveGame(const std::filesystem::path& file)
 {
     const SavedGameResult saved = ::SaveGame(file, State, Map, Generator);
-    return saved.Ok ? std::string() : saved.Reason;
+    if (!saved.Ok)
+        return saved.Reason;
+    SavedGameFile = file;
+    return {};
 }
 
 bool GameProc::Running() const
@@ -252,6 +263,9 @@ void GameProc::KeyAction(KeyCode key, ShiftState)
         break;
     case Key::Return:
         Press(*Buttons->MainMenuButton);
+        break;
+    case ReportKey:
+        ShowReport();
         break;
     case Key::Left:
     case Key::Up:
@@ -325,11 +339,22 @@ void GameProc::SettleTurn()
         return;
     }
     // The final position stays on screen (the winner is current now), and nothing more can be
-    // played.
+    // played; the report of the game follows the game-over dialog.
     State.Running = true;
     if (Visible())
         Redraw();
     State.Running = false;
+    if (OnScreen())
+        ShowReport();
+}
+
+void GameProc::ShowReport()
+{
+    if (!State.HasCurrent())
+        return;
+    Report->Folder = (std::filesystem::path(MainWnd().StartDir) / SavedGames::Folder).string();
+    Report->GameName = SavedGameFile.string();
+    Report->ShowReport();
 }
 
 void GameProc::ScrollByEdge()

@@ -6,6 +6,7 @@
 #include "dialogs/ModalDialog.h"
 #include "platform/Edit.h"
 #include "platform/ListBox.h"
+#include "rules/SavedGame.h"
 
 #include <cstdint>
 #include <string>
@@ -16,12 +17,6 @@ namespace FileMode {
 constexpr std::int32_t Load = 0;
 constexpr std::int32_t Save = 1;
 } // namespace FileMode
-
-// Where the main menu keeps saved games: a folder of the start folder, and their extension.
-namespace SavedGames {
-constexpr const char* Folder = "SAVES";
-constexpr const char* Extension = "sav";
-} // namespace SavedGames
 
 // The longest name the file dialog takes, in characters.
 constexpr std::size_t MaxFileNameCharacters = 64;

@@ -19,6 +19,13 @@ struct SavedGameResult
     std::string Reason;
 };
 
+// Where saved games are kept: a folder of the start folder (the report of a game goes there too),
+// and their extension.
+namespace SavedGames {
+constexpr const char* Folder = "SAVES";
+constexpr const char* Extension = "sav";
+} // namespace SavedGames
+
 namespace SavedGameFormat {
 constexpr char Magic[8] = {'T', 'H', 'S', 'A', 'V', 'E', '\r', '\n'};
 // 1: a game between two turns. 2: the progress of the turn too, in a section, so a game saved
