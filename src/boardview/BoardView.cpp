@@ -108,9 +108,29 @@ void BoardView::Create(const RelRect& area)
     if (TilesDown % 2 != TilesAcross % 2) {
         ++TilesDown;
     }
-    View = Surface::CreateCanvas(screen, TileWidth * TilesAcross, TileHeight * TilesDown);
+    ViewWidth = TileWidth * TilesAcross;
+    ViewHeight = TileHeight * TilesDown;
+    View.reset();
+    BuildCanvas();
     SourceRect = View->ToPixels({0, 0, 1, RowsShown / static_cast<float>(TilesDown)});
+}
+
+void BoardView::BuildCanvas()
+{
+    if (View || ViewWidth <= 0 || ViewHeight <= 0) {
+        return;
+    }
+    Surface* screen = backBuffer ? backBuffer() : nullptr;
+    View = Surface::CreateCanvas(screen, ViewWidth, ViewHeight);
     DicePatch = Surface::CreateCanvas(screen, DieSize, DieSize);
+    dieShown = Rect{};
+}
+
+void BoardView::ReleaseCanvas()
+{
+    View.reset();
+    DicePatch.reset();
+    dieShown = Rect{};
 }
 
 void BoardView::Redraw()
@@ -121,6 +141,7 @@ void BoardView::Redraw()
 
 void BoardView::Render()
 {
+    BuildCanvas();
     if (!View || View->IsEmpty() || TileWidth <= 0 || TileHeight <= 0) {
         return;
     }
@@ -301,8 +322,8 @@ void BoardView::PresentPart(const Rect& viewRect)
 
 Point BoardView::CellCentre(std::int32_t x, std::int32_t y) const
 {
-    const std::int32_t w = View ? View->Width : 0;
-    const std::int32_t h = View ? View->Height : 0;
+    const std::int32_t w = ViewWidth;
+    const std::int32_t h = ViewHeight;
     const std::int32_t dx = x - board.CenterX;
     const std::int32_t dy = y - board.CenterY;
     return {w / 2 + TileWidth / 2 * (dx - dy), h / 2 + TileHeight / 2 * (dx + dy)};
@@ -310,8 +331,8 @@ Point BoardView::CellCentre(std::int32_t x, std::int32_t y) const
 
 Point BoardView::CellAtViewPixel(std::int32_t px, std::int32_t py) const
 {
-    const std::int32_t w = View ? View->Width : 0;
-    const std::int32_t h = View ? View->Height : 0;
+    const std::int32_t w = ViewWidth;
+    const std::int32_t h = ViewHeight;
     const double e =
         (static_cast<double>(py) + TileHeight / 2 * (board.CenterX + board.CenterY + 1.0) - h / 2) /
         TileHeight;

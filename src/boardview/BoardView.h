@@ -46,6 +46,9 @@ public:
     // Fixes the geometry for area (fractions of ScreenSize) at the current ScreenSize and back
     // buffer, and builds View and DicePatch.
     void Create(const RelRect& area);
+    // Frees View and DicePatch while the board is not on screen (a full-screen canvas is a large
+    // part of the program's memory); the geometry stays, and the next Render builds them again.
+    void ReleaseCanvas();
 
     // Render, then Present.
     void Redraw();
@@ -94,6 +97,8 @@ public:
     std::int32_t TilesAcross = 0;
     std::int32_t TilesDown = 0;
     float RowsShown = 0;
+    std::int32_t ViewWidth = 0; // View's size, also while it is released
+    std::int32_t ViewHeight = 0;
     Rect PixelArea;  // Area in back-buffer pixels
     Rect SourceRect; // the part of View that fills PixelArea
 
@@ -107,6 +112,8 @@ private:
     void DrawQueued();
     // The cell under a screen pixel when it lies inside the border.
     bool InnerCellAt(std::int32_t sx, std::int32_t sy, Point& cell) const;
+    // Builds View and DicePatch when they are missing.
+    void BuildCanvas();
 
     // Where the die was presented last (View pixels), empty after a whole Present.
     Rect dieShown{};

@@ -105,6 +105,8 @@ GameProc::GameProc(TMainWnd& owner)
             View->Redraw();
     };
     FitScreen();
+    // The board's canvas is built when the screen is entered.
+    View->ReleaseCanvas();
     GameDialogScreen services;
     services.RedrawBoard = [this] { Host->RedrawBoard(); };
     services.SelectedCellPoint = [this] { return View->CursorPoint(); };
@@ -509,5 +511,6 @@ void GameProc::Enter()
 void GameProc::Leave()
 {
     View->Sheets = {};
+    View->ReleaseCanvas();
     Images->Free();
 }

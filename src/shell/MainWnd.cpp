@@ -16,6 +16,9 @@
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#ifdef __GLIBC__
+#include <malloc.h>
+#endif
 #include <filesystem>
 #include <sys/utsname.h>
 
@@ -261,6 +264,20 @@ void TMainWnd::TimerTimer()
     }
 }
 
+namespace {
+
+// A screen switch frees and loads whole-screen pictures and reads archive items of several
+// megabytes; the allocator keeps what they leave in the middle of its heap unless asked to give it
+// back.
+void ReturnFreeMemory()
+{
+#ifdef __GLIBC__
+    malloc_trim(0);
+#endif
+}
+
+} // namespace
+
 void TMainWnd::ApplyRequest()
 {
     const ShellState request = RequestedState;
@@ -313,6 +330,7 @@ void TMainWnd::ApplyRequest()
     }
     ScreenState = request;
     RequestedState = ShellState::None;
+    ReturnFreeMemory();
     if (firstMenu)
         ReportMenuOnScreen(*App());
 }

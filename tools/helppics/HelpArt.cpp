@@ -2,6 +2,8 @@
 // written as PNG files.
 #include "HelpArt.h"
 
+#include "graphics/PictureCatalog.h"
+
 #include <algorithm>
 #include <cairo.h>
 #include <cstdio>
@@ -11,38 +13,38 @@
 
 bool HelpArt::Load(const std::string& archive, std::string& missing)
 {
-    // The layouts the game's screens load these items with.
-    const std::pair<Surface*, SheetSpec> sheets[] = {
-        {&Blank, {"blank", 1, 144, 96, true}},
-        {&Table0, {"table0", 1, 144, 96, true}},
-        {&Table1, {"table1", 1, 144, 105, true}},
-        {&Dice, {"dice", 1, 48, 48, true}},
-        {&MenuBack, {"MMBack", 0, 0, 0, false}},
-        {&MenuButton, {"MMBackButton", 3, 192, 80, false}},
-        {&PanelEditor, {"PanelEditor", 0, 0, 0, false}},
-        {&DialogButton, {"DlgButton", 3, 128, 48, true}},
-        {&ComboFace, {"ComboBox", 3, 192, 32, true}},
-        {&ScoresBack, {"BScores", 0, 0, 0, false}},
-        {&ScoreCards, {"PScores", 3, 160, 64, true}},
-        {&InfoBack, {"BPlayerInfo", 0, 0, 0, false}},
-        {&Humans, {"PPlayerH", 3, 72, 80, false}},
-        {&Computers, {"PPlayerC", 3, 72, 80, false}},
-        {&CardOpen, {"BCardOpen", 0, 0, 0, false}},
-        {&NewsBack, {"BNews", 0, 0, 0, false}},
-        {&ButtonsBack, {"BButtons", 0, 0, 0, false}},
-        {&ToolFace, {"BackButton0", 3, 64, 64, false}},
-        {&ThrowFace, {"BackButton1", 3, 128, 64, false}},
-        {&ToolIcons, {"ButtonImages0", 4, 48, 48, true}},
-        {&CardLast, {"ButtonLast", 3, 48, 48, true}},
-        {&CardNext, {"ButtonNext", 3, 48, 48, true}},
-        {&CardView, {"ButtonView", 3, 48, 48, true}},
-        {&CardPay, {"ButtonPay", 3, 48, 48, true}},
+    // Loaded with the catalogue's layouts, as the game's screens load them.
+    const std::pair<Surface*, const PictureInfo*> sheets[] = {
+        {&Blank, &Pictures::Blank},
+        {&Table0, &Pictures::Table0},
+        {&Table1, &Pictures::Table1},
+        {&Dice, &Pictures::Dice},
+        {&MenuBack, &Pictures::MMBack},
+        {&MenuButton, &Pictures::MMBackButton},
+        {&PanelEditor, &Pictures::PanelEditor},
+        {&DialogButton, &Pictures::DlgButton},
+        {&ComboFace, &Pictures::ComboBox},
+        {&ScoresBack, &Pictures::BScores},
+        {&ScoreCards, &Pictures::PScores},
+        {&InfoBack, &Pictures::BPlayerInfo},
+        {&Humans, &Pictures::PPlayerH},
+        {&Computers, &Pictures::PPlayerC},
+        {&CardOpen, &Pictures::BCardOpen},
+        {&NewsBack, &Pictures::BNews},
+        {&ButtonsBack, &Pictures::BButtons},
+        {&ToolFace, &Pictures::BackButton0},
+        {&ThrowFace, &Pictures::BackButton1},
+        {&ToolIcons, &Pictures::ButtonImages0},
+        {&CardLast, &Pictures::ButtonLast},
+        {&CardNext, &Pictures::ButtonNext},
+        {&CardView, &Pictures::ButtonView},
+        {&CardPay, &Pictures::ButtonPay},
     };
-    for (const auto& [surface, spec] : sheets) {
-        surface->LoadImage(spec.Layout, spec.FrameWidth, spec.Item, archive, spec.Transparent,
-                           spec.FrameHeight);
+    for (const auto& [surface, picture] : sheets) {
+        surface->LoadImage(picture->Layout, picture->FrameWidth, std::string(picture->Name), archive,
+                           picture->Transparent, picture->FrameHeight);
         if (surface->IsEmpty()) {
-            missing = spec.Item;
+            missing = std::string(picture->Name);
             return false;
         }
     }

@@ -12,16 +12,6 @@
 
 class Board;
 
-// An archive item and the layout the game loads it with.
-struct SheetSpec
-{
-    const char* Item;
-    std::int32_t Layout; // 0 whole, 1 sheet of 8 frames a row with gutters, 3 vertical strip, 4 grid
-    std::int32_t FrameWidth;
-    std::int32_t FrameHeight;
-    bool Transparent;
-};
-
 // Every picture the help uses, loaded once.
 struct HelpArt
 {
