@@ -1,6 +1,7 @@
 // Benchmark of the rules engine at the simulator's full speed: computer-only games on the default
 // board, in throws a second (budget: at least 100,000 on one core), by one thread and by two
-// threads at once (each its own engine, board copy and generator); and the autosave of a game in
+// threads at once (each its own engine, board copy and generator), without and with the game's
+// record (recording may cost at most a tenth of the throws); and the autosave of a game in
 // progress, which holds the game screen up once a day.
 #include "rules/Rules.h"
 #include "rules/SavedGame.h"
@@ -23,14 +24,17 @@ void BM_ComputerGames(benchmark::State& bench)
     }
     GameSetup setup;
     setup.Human = {};
-    const RulesOptions silent{.SoundEffects = false};
+    const RulesOptions silent{.SoundEffects = false, .Recording = bench.range(0) != 0};
     std::int64_t throws = 0;
-    // Each thread plays seeds of its own.
-    std::uint32_t seed = 1 + static_cast<std::uint32_t>(bench.thread_index()) * 100000u;
+    // Each thread plays seeds of its own, the same 64 again and again, so that the runs with and
+    // without the record play the same games.
+    const std::uint32_t firstSeed = 1 + static_cast<std::uint32_t>(bench.thread_index()) * 100000u;
+    std::uint32_t game = 0;
     for (auto _ : bench) {
+        const std::uint32_t seed = firstSeed + game++ % 64;
         Board board = original;
         GameState state;
-        Random random(seed++);
+        Random random(seed);
         QuietRulesHost host;
         Rules rules(state, board, random, host, silent);
         rules.StartGame(setup);
@@ -42,6 +46,9 @@ void BM_ComputerGames(benchmark::State& bench)
     bench.counters["throws"] = benchmark::Counter(static_cast<double>(throws), benchmark::Counter::kIsRate);
 }
 BENCHMARK(BM_ComputerGames)
+    ->ArgName("recording")
+    ->Arg(0)
+    ->Arg(1)
     ->Unit(benchmark::kMillisecond)
     ->MinTime(2.0)
     ->UseRealTime()

@@ -8,8 +8,9 @@ TARNHOLLOW_PACKAGES=(
   libgtest-dev libgmock-dev libbenchmark-dev
 )
 # What only the tests need: the desktop's validators of the desktop entry and the AppStream
-# metadata, and dpkg-shlibdeps, against which the Debian package's dependencies are checked.
-TARNHOLLOW_TEST_PACKAGES=(desktop-file-utils appstream dpkg-dev)
+# metadata, dpkg-shlibdeps, against which the Debian package's dependencies are checked, and
+# Python, whose XML parser reads the game report's page back.
+TARNHOLLOW_TEST_PACKAGES=(desktop-file-utils appstream dpkg-dev python3)
 # What the tests that start the program on a real X display need: a private X server, and for the
 # end-to-end test xdotool to drive it and ImageMagick to take and compare screenshots. Without them
 # those tests are skipped.

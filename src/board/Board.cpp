@@ -25,6 +25,26 @@ std::int32_t ClampToInt32(std::int64_t value)
                                                               std::numeric_limits<std::int32_t>::max()));
 }
 
+// The rent level of a cell's own structure: 1 for a bare owned lot to 7 for a hotel; 0 for a cell
+// that is not an owned lot (any other would give a negative rent).
+std::int32_t LevelOf(std::uint8_t kind)
+{
+    return kind >= CellKind::BareLot && kind <= CellKind::Hotel ? kind - CellKind::BareLot : 0;
+}
+
+// The value formulas over sum, the streets beside a cell summed (RoadValueSum).
+std::int32_t RentOf(std::int32_t level, std::int32_t sum)
+{
+    return ClampToInt32(std::int64_t{level} * sum * 25);
+}
+std::int32_t PriceOf(std::int32_t structure, std::int32_t sum)
+{
+    if (structure < 0 || structure >= static_cast<std::int32_t>(StructurePriceFactor.size())) {
+        return 0;
+    }
+    return StructurePriceFactor[static_cast<std::size_t>(structure)] * sum * 100;
+}
+
 } // namespace
 
 Board::Board() = default;
@@ -243,25 +263,29 @@ std::int32_t Board::RoadValueSum(std::int32_t x, std::int32_t y) const
 
 std::int32_t Board::Rent(std::int32_t level, std::int32_t x, std::int32_t y) const
 {
-    if (level == 0) {
-        // Only an owned lot has a level of its own; any other cell would give a negative rent.
-        const std::uint8_t kind = CellAt(x, y).Kind;
-        level = kind >= CellKind::BareLot && kind <= CellKind::Hotel ? kind - CellKind::BareLot : 0;
-    }
-    return ClampToInt32(std::int64_t{level} * RoadValueSum(x, y) * 25);
+    return RentOf(level == 0 ? LevelOf(CellAt(x, y).Kind) : level, RoadValueSum(x, y));
 }
 
 std::int32_t Board::Price(std::int32_t structure, std::int32_t x, std::int32_t y) const
 {
-    if (structure < 0 || structure >= static_cast<std::int32_t>(StructurePriceFactor.size())) {
-        return 0;
-    }
-    return StructurePriceFactor[static_cast<std::size_t>(structure)] * RoadValueSum(x, y) * 100;
+    return PriceOf(structure, RoadValueSum(x, y));
 }
 
 std::int32_t Board::MortgageValue(std::int32_t x, std::int32_t y) const
 {
-    return (Price(0, x, y) + Rent(0, x, y)) / 3;
+    const std::int32_t sum = RoadValueSum(x, y);
+    return (PriceOf(0, sum) + RentOf(LevelOf(CellAt(x, y).Kind), sum)) / 3;
+}
+
+Board::LotValues Board::OwnedLotValues(std::int32_t x, std::int32_t y) const
+{
+    const std::uint8_t kind = CellAt(x, y).Kind;
+    const std::int32_t sum = RoadValueSum(x, y);
+    const std::int32_t structure = IsOwnedLot(kind) ? kind - CellKind::OwnedLot : 0;
+    LotValues values;
+    values.Value = PriceOf(0, sum) + (structure > 0 ? PriceOf(structure, sum) : 0);
+    values.Mortgage = (PriceOf(0, sum) + RentOf(LevelOf(kind), sum)) / 3;
+    return values;
 }
 
 void Board::SetDerivedFields()

@@ -194,6 +194,14 @@ public:
     std::int32_t Rent(std::int32_t level, std::int32_t x, std::int32_t y) const;
     std::int32_t Price(std::int32_t structure, std::int32_t x, std::int32_t y) const;
     std::int32_t MortgageValue(std::int32_t x, std::int32_t y) const;
+    // What an owned lot is worth, with the streets beside it summed once: Value = Price(0) plus
+    // Price of its structure, Mortgage = MortgageValue.
+    struct LotValues
+    {
+        std::int32_t Value = 0;
+        std::int32_t Mortgage = 0;
+    };
+    LotValues OwnedLotValues(std::int32_t x, std::int32_t y) const;
 
     // Board file. ReadFrom takes a whole board file image and returns false, leaving the board as
     // it was, unless its size is 528 + 5 x Width x Height with 0 < Width, Height <= MaxSide and

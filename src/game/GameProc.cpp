@@ -4,6 +4,7 @@
 
 #include "boardview/BoardView.h"
 #include "controls/SToolButton.h"
+#include "dialogs/DialogReport.h"
 #include "dialogs/GameDialogsHost.h"
 #include "game/ButtonsPanel.h"
 #include "game/CardsPanel.h"
@@ -36,6 +37,8 @@ namespace {
 
 constexpr const char* SoundArchive = "res01.dat";
 constexpr const char* HelpPage = "/Tarnhollow.html";
+// The key that opens the game's report.
+constexpr KeyCode ReportKey = Key::A + ('R' - 'A');
 
 std::uint32_t ClockSeed()
 {
@@ -119,6 +122,9 @@ GameProc::GameProc(TMainWnd& owner)
     services.PlaySound = [this](const char* name) { PlaySound(name, false); };
     services.Tiles = &Images->Table1;
     Dialogs = std::make_unique<GameDialogsHost>(*this, State, Map, services);
+    ReportDialogScreen reportServices;
+    reportServices.ShowError = [this](const std::string& text) { MainWnd().ShowError(text); };
+    Report = std::make_unique<TDialogReport>(*this, State, Map, reportServices);
 }
 
 GameProc::~GameProc() = default;
@@ -188,6 +194,7 @@ bool GameProc::NewGame(const std::filesystem::path& boardFile)
     Engine->SetOptions(CurrentRulesOptions());
     if (!Engine->NewGame(boardFile, CurrentGameSetup()))
         return false;
+    SavedGameFile.clear();
     GameChanged();
     return true;
 }
@@ -197,6 +204,7 @@ std::string GameProc::LoadGame(const std::filesystem::path& file)
     const SavedGameResult loaded = ::LoadGame(file, State, Map, Generator);
     if (!loaded.Ok)
         return loaded.Reason;
+    SavedGameFile = file;
     // The news of the game left behind are not this game's.
     News->Post(NewsCode::Ready, 0, 0);
     const Player& current = State.CurrentPlayer();
@@ -209,7 +217,10 @@ std::string GameProc::LoadGame(const std::filesystem::path& file)
 std::string GameProc::SaveGame(const std::filesystem::path& file)
 {
     const SavedGameResult saved = ::SaveGame(file, State, Map, Generator);
-    return saved.Ok ? std::string() : saved.Reason;
+    if (!saved.Ok)
+        return saved.Reason;
+    SavedGameFile = file;
+    return {};
 }
 
 bool GameProc::Running() const
@@ -265,6 +276,9 @@ void GameProc::KeyAction(KeyCode key, ShiftState)
         break;
     case Key::Return:
         Press(*Buttons->MainMenuButton);
+        break;
+    case ReportKey:
+        ShowReport();
         break;
     case Key::Left:
     case Key::Up:
@@ -343,11 +357,22 @@ void GameProc::SettleTurn()
         return;
     }
     // The final position stays on screen (the winner is current now), and nothing more can be
-    // played.
+    // played; the report of the game follows the game-over dialog.
     State.Running = true;
     if (Visible())
         Redraw();
     State.Running = false;
+    if (OnScreen())
+        ShowReport();
+}
+
+void GameProc::ShowReport()
+{
+    if (!State.HasCurrent())
+        return;
+    Report->Folder = (std::filesystem::path(MainWnd().StartDir) / SavedGames::Folder).string();
+    Report->GameName = SavedGameFile.string();
+    Report->ShowReport();
 }
 
 void GameProc::ScrollByEdge()
@@ -488,8 +513,9 @@ void GameProc::AutosaveIfDue()
     AutosaveDue = false;
     if (!CurrentScreenPlayOptions().Autosave)
         return;
-    // The game goes on whatever happened to the file.
-    if (!SaveGame(AutosaveFile()).empty())
+    // The game goes on whatever happened to the file; it keeps the name it was loaded or saved
+    // under (its report's name).
+    if (!::SaveGame(AutosaveFile(), State, Map, Generator).Ok)
         News->Post(NewsCode::AutosaveFailed, 0, 0);
 }
 

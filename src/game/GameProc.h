@@ -25,6 +25,7 @@ class NewsPanel;
 class PlayerPanel;
 class Rules;
 class ScoresPanel;
+class TDialogReport;
 class TSToolButton;
 
 class GameProc : public TWinProcedure
@@ -66,6 +67,10 @@ class GameProc : public TWinProcedure
     bool OnScreen() const;
     // Plays a sound of "res01.dat" (callers test the sound option first).
     void PlaySound(const char* name, bool wait);
+    // The report of the game as it stands (also of a game that has ended); nothing before a game.
+    // Key R, and after the game-over dialog when a game ends. "Save report" writes its page into
+    // the saved games' folder, named after SavedGameFile.
+    void ShowReport();
 
     // The game: its state (with the progress of the turn), its board and the one random generator.
     GameState State;
@@ -96,6 +101,9 @@ class GameProc : public TWinProcedure
     std::unique_ptr<NewsPanel> News;
     std::unique_ptr<ButtonsPanel> Buttons;
     std::unique_ptr<GameDialogsHost> Dialogs;
+    std::unique_ptr<TDialogReport> Report;
+    // The saved game the game was loaded from or last saved as; empty for a new game.
+    std::filesystem::path SavedGameFile;
     std::unique_ptr<GameScreenHost> Host;
     std::unique_ptr<Rules> Engine;
 

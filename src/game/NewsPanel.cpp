@@ -1,9 +1,10 @@
-// The calendar and news panel: sentences composed from the news fragments of the text table, the
-// slots they cycle through, and the grey boxes that grow with their wrapped text.
+// The calendar and news panel: the news sentences of the current player, the slots they cycle
+// through, and the grey boxes that grow with their wrapped text.
 #include "game/NewsPanel.h"
 
 #include "game/GameImages.h"
 #include "graphics/Surface.h"
+#include "report/NewsSentence.h"
 #include "rules/GameState.h"
 #include "rules/RulesHost.h"
 #include "texts/Texts.h"
@@ -45,49 +46,11 @@ void NewsPanel::Clear()
 
 std::string NewsPanel::Sentence(std::int32_t code, std::int32_t value, std::int32_t arg) const
 {
-    const std::string name =
-        State.HasCurrent() ? std::string(State.CurrentPlayer().NameText()) : std::string();
-    const std::string amount = std::to_string(value);
-    switch (code) {
-    case NewsCode::Ready:
-        return Fragment(NewsText::Ready);
-    case NewsCode::Throw:
-        return name + Fragment(NewsText::Throws) + amount + "!";
-    case NewsCode::BuyLot:
-        return name + Fragment(NewsText::BuyLotFor) + amount;
-    case NewsCode::Build:
-        return name + Fragment(NewsText::Build) + Text(TextGroup::StructureNames, arg) +
-               Fragment(NewsText::ForDollar) + amount;
-    case NewsCode::Rent: {
-        const std::string owner = arg >= 0 && arg < PlayerSlots
-                                      ? std::string(State.Players[static_cast<std::size_t>(arg)].NameText())
-                                      : std::string();
-        return name + Fragment(NewsText::Pays) + amount + Fragment(NewsText::To) + owner;
-    }
-    case NewsCode::Treasury:
-        return arg < 1 ? name + Fragment(NewsText::Pays) + amount + Fragment(NewsText::ToTreasury)
-                       : name + Fragment(NewsText::Receives) + amount + Fragment(NewsText::FromTreasury);
-    case NewsCode::Job:
-        return name + Fragment(arg < 1 ? NewsText::RejectJob : NewsText::AcceptJob) +
-               Text(TextGroup::JobNames, value);
-    case NewsCode::School:
-        return name + Fragment(NewsText::Pays) + amount +
-               Text(TextGroup::DialogFragments, DialogText::ForSchoolTuition);
-    case NewsCode::Police:
-        return name + Fragment(NewsText::Arrested);
-    case NewsCode::Jail:
-        return name + Fragment(NewsText::SeeFamily);
-    case NewsCode::Hospital:
-        return name + Fragment(NewsText::GoesToHospital);
-    case NewsCode::Courthouse:
-        return name + Fragment(NewsText::GoesToJail);
-    case NewsCode::Mortgage:
-        return name + Fragment(arg < 1 ? NewsText::MortgagesTerrain : NewsText::PaysOffMortgage) + amount;
-    case NewsCode::AutosaveFailed:
-        return Fragment(NewsText::AutosaveFailed);
-    default:
-        return std::string();
-    }
+    const auto name = [this](std::int32_t slot) {
+        return slot >= 0 && slot < PlayerSlots ? State.Players[static_cast<std::size_t>(slot)].NameText()
+                                               : std::string_view();
+    };
+    return NewsSentence(NewsLine{code, value, arg}, name(State.Current), name(arg));
 }
 
 void NewsPanel::Post(std::int32_t code, std::int32_t value, std::int32_t arg)
@@ -181,9 +144,7 @@ void NewsPanel::Paint()
         return;
     const float L = Area.Left;
     const float T = Area.Top;
-    target->DrawTextAt(std::string(Text(TextGroup::Weekdays, State.Day)) +
-                           Text(TextGroup::PlayerInfo, PlayerInfoText::Week) + std::to_string(State.Week),
-                       Font.get(), L + 0.01f, T + 0.026f, 0, 0.18f);
+    target->DrawTextAt(CalendarText(State.Week, State.Day), Font.get(), L + 0.01f, T + 0.026f, 0, 0.18f);
     if (!News[HeadlineSlot].empty()) {
         Rect r = ScreenRect(MakeRelRect(L + 0.005f, T + 0.043f, 0.19f, 0));
         r.Bottom = r.Top + HeadlineFont->PixelHeight();

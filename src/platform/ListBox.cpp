@@ -352,8 +352,18 @@ void ListBox::Paint()
             if (Focused())
                 textColour = WidgetLook::SelectionText;
         }
-        canvas.Text(Rect{row.Left + inset, row.Top, row.Right - 1, row.Bottom},
-                    List[static_cast<std::size_t>(i)], TextFormat::Left, textColour, font);
+        const std::string& item = List[static_cast<std::size_t>(i)];
+        const Rect text{row.Left + inset, row.Top, row.Right - 1, row.Bottom};
+        const std::size_t tab = TabStop > 0 ? item.find('\t') : std::string::npos;
+        if (tab == std::string::npos) {
+            canvas.Text(text, item, TextFormat::Left, textColour, font);
+        } else {
+            const std::int32_t second = std::min(text.Right, text.Left + TabStop);
+            canvas.Text(Rect{text.Left, text.Top, std::max(text.Left, second - inset), text.Bottom},
+                        std::string_view(item).substr(0, tab), TextFormat::Left, textColour, font);
+            canvas.Text(Rect{second, text.Top, text.Right, text.Bottom},
+                        std::string_view(item).substr(tab + 1), TextFormat::Left, textColour, font);
+        }
     }
     canvas.ClipTo(nullptr);
     if (!HasScrollBar())

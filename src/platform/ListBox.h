@@ -18,6 +18,9 @@ class ListBox : public WinControl
 
     // Background (0x00BBGGRR).
     Colour Color = 0x00FFFFFF;
+    // Above 0: an item's text after its first tab is a second column, beginning TabStop pixels
+    // after the first column's start (the first column is cut short of it).
+    std::int32_t TabStop = 0;
     std::function<void()> Clicked;
     std::function<void()> DoubleClicked;
 

@@ -23,4 +23,5 @@ struct GameSetup
 struct RulesOptions
 {
     bool SoundEffects = true; // events play sounds through the host
+    bool Recording = true;    // the game's record (GameState::Record) is kept
 };

@@ -2,6 +2,8 @@
 // of the turn, the event being settled, and the constant tables of the rules.
 #pragma once
 
+#include "rules/GameRecord.h"
+
 #include <array>
 #include <cstdint>
 #include <string_view>
@@ -11,6 +13,7 @@ constexpr std::int32_t MaxProperties = 64;
 constexpr std::int32_t MortgageTerm = 28;   // days to pay off a mortgage
 constexpr std::int32_t PlayerNameSize = 16; // 15 characters and a terminating zero
 constexpr std::int32_t PayDay = 4;          // the day whose end pays salaries (Thursday)
+static_assert(RecordSlots == PlayerSlots);
 
 // The cell of an owned lot in a player's list of properties.
 struct PropertyEntry
@@ -106,6 +109,8 @@ struct GameState
     // slots that took part at the start (bit i = slot i).
     std::int32_t Throws = 0;
     std::uint8_t TakingPart = 0;
+    // The story of the game so far, for its report (kept while the rules' option Recording is on).
+    GameRecord Record;
 
     Player& CurrentPlayer() { return Players[static_cast<std::size_t>(Current)]; }
     const Player& CurrentPlayer() const { return Players[static_cast<std::size_t>(Current)]; }

@@ -37,7 +37,18 @@ Rules::Rules(GameState& state, Board& board, Random& random, RulesHost& host, co
 
 void Rules::Post(std::int32_t code, std::int32_t value, std::int32_t arg, std::int32_t x, std::int32_t y)
 {
-    host.PostNews(NewsLine{code, value, arg, x, y});
+    const NewsLine line{code, value, arg, x, y};
+    if (options.Recording) {
+        state.Record.News(line, state.Current, state);
+    }
+    host.PostNews(line);
+}
+
+void Rules::RecordLotWorth(std::int32_t slot, std::int32_t x, std::int32_t y, int sign)
+{
+    if (options.Recording) {
+        state.Record.LotWorth(slot, board, x, y, sign);
+    }
 }
 
 void Rules::Sound(const char* name, bool wait)
@@ -124,6 +135,9 @@ void Rules::StartGame(const GameSetup& setup)
         start->Pawns = pawns;
     }
     board.ChooseJunctionExits([this] { return random.Next(); });
+    if (options.Recording) {
+        state.Record.Start(state, board);
+    }
     Post(NewsCode::Ready);
     state.Running = true;
     PassTurn();
@@ -138,6 +152,10 @@ std::int32_t Rules::Throw()
     state.Dice = random.Below(6) + 1;
     ++state.Throws;
     state.Turn = TurnProgress{TurnPhase::Walking, 0, 0};
+    // The game screen writes the throw's news line when the die has rolled; the history has it now.
+    if (options.Recording) {
+        state.Record.News(NewsLine{NewsCode::Throw, state.Dice}, state.Current, state);
+    }
     return state.Dice;
 }
 
@@ -179,8 +197,13 @@ void Rules::EndTurn()
     state.Turn = TurnProgress{};
     if (state.Running) {
         PassTurn();
-    } else if (const std::int32_t winner = state.Winner(); winner >= 0) {
-        state.Current = winner;
+    } else {
+        if (const std::int32_t winner = state.Winner(); winner >= 0) {
+            state.Current = winner;
+        }
+        if (options.Recording) {
+            state.Record.GameOver(state);
+        }
     }
 }
 
@@ -308,8 +331,10 @@ void Rules::Acquire(std::int32_t kind, std::int32_t x, std::int32_t y)
     if (cell == nullptr || kind < 0 || kind > CellKind::Hotel - CellKind::OwnedLot) {
         return;
     }
+    RecordLotWorth(state.Current, x, y, -1);
     cell->Kind = static_cast<std::uint8_t>(kind + CellKind::OwnedLot);
     cell->Owner = static_cast<std::uint8_t>(state.Current + 1);
+    RecordLotWorth(state.Current, x, y, +1);
     AddCash(p, -static_cast<std::int64_t>(state.EventAmount));
     if (kind == 0 && p.PropertyCount != MaxProperties) {
         p.Properties[static_cast<std::size_t>(p.PropertyCount)] = PropertyEntry{x, y};
@@ -484,7 +509,9 @@ bool Rules::RaiseMoney(std::int32_t shortfall)
         }
         const PropertyEntry entry = p.Properties[static_cast<std::size_t>(index)];
         const std::int32_t value = board.MortgageValue(entry.X, entry.Y);
+        RecordLotWorth(state.Current, entry.X, entry.Y, -1);
         board.At(entry.X, entry.Y).Street = MortgageTerm;
+        RecordLotWorth(state.Current, entry.X, entry.Y, +1);
         AddCash(p, value);
         ++p.MortgageCount;
         Post(NewsCode::Mortgage, value, 0, entry.X, entry.Y);
@@ -508,6 +535,9 @@ void Rules::Ruin()
     if (state.PlayersLeft() < 2) {
         host.ShowEvent(EventCode::GameOver);
         state.Running = false;
+        if (options.Recording) {
+            state.Record.Ruined(state.EventAmount, state);
+        }
         return;
     }
     host.ShowEvent(EventCode::Ruined);
@@ -524,6 +554,9 @@ void Rules::Ruin()
     p.MortgageCount = 0;
     if (Cell* cell = board.Find(p.X, p.Y)) {
         cell->Pawns = static_cast<std::uint8_t>(cell->Pawns & ~(1u << state.Current));
+    }
+    if (options.Recording) {
+        state.Record.Ruined(state.EventAmount, state);
     }
 }
 
@@ -542,7 +575,9 @@ void Rules::PayOffMortgages()
         }
         AddCash(p, -cost);
         --p.MortgageCount;
+        RecordLotWorth(state.Current, entry.X, entry.Y, -1);
         board.At(entry.X, entry.Y).Street = 0;
+        RecordLotWorth(state.Current, entry.X, entry.Y, +1);
         host.RefreshPanels(PanelMask::Scores | PanelMask::PlayerInfo);
         Post(NewsCode::Mortgage, cost, 1, entry.X, entry.Y);
     }
@@ -563,7 +598,12 @@ void Rules::PayOffShown()
         if (Mortgaged(board, entry) && p.Cash >= cost) {
             AddCash(p, -cost);
             --p.MortgageCount;
+            RecordLotWorth(state.Current, entry.X, entry.Y, -1);
             board.At(entry.X, entry.Y).Street = 0;
+            RecordLotWorth(state.Current, entry.X, entry.Y, +1);
+            if (options.Recording) {
+                state.Record.PaidOff(entry.X, entry.Y, cost, state);
+            }
         }
     }
     host.RefreshPanels(PanelMask::Scores | PanelMask::PlayerInfo | PanelMask::Cards);
@@ -595,6 +635,9 @@ void Rules::EndDay()
             Player& player = state.Players[static_cast<std::size_t>(i)];
             if (player.State != 0) {
                 AddCash(player, player.Salary);
+                if (options.Recording) {
+                    state.Record.SalaryPaid(i, player.Salary);
+                }
                 host.SalaryPaid(i, player.Salary);
             }
         }
@@ -605,8 +648,12 @@ void Rules::EndDay()
         ++state.Week;
     }
     host.DayBegun();
-    for (Player& player : state.Players) {
+    for (std::int32_t i = 0; i < PlayerSlots; ++i) {
+        Player& player = state.Players[static_cast<std::size_t>(i)];
         if (player.State >= 2) {
+            if (options.Recording) {
+                state.Record.DayHeld(i);
+            }
             ++player.HeldDays;
             if (player.HeldDays >= player.State) {
                 player.State = 1;
@@ -619,12 +666,19 @@ void Rules::EndDay()
         for (std::int32_t x = 0; x < board.Width(); ++x) {
             Cell& cell = board.At(x, y);
             if (cell.Kind > CellKind::BareLot && cell.Street != 0) {
+                // The last day of a mortgage: the lot leaves its owner's worth before it is seized.
+                if (cell.Street == 1) {
+                    RecordLotWorth(OwnerSlot(cell), x, y, -1);
+                }
                 --cell.Street;
                 if (cell.Street == 0) {
                     Seize(x, y);
                 }
             }
         }
+    }
+    if (options.Recording) {
+        state.Record.DayEnded(state, board);
     }
 }
 
@@ -637,6 +691,9 @@ void Rules::Seize(std::int32_t x, std::int32_t y)
     if (owner >= 0) {
         host.SelectCell(x, y);
         host.ShowEvent(EventCode::Seizure);
+    }
+    if (options.Recording) {
+        state.Record.Seized(owner, x, y, cell.Kind - CellKind::OwnedLot, state);
     }
     cell.Owner = 0;
     cell.Kind = CellKind::LotForSale;

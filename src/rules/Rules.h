@@ -79,6 +79,8 @@ private:
     void Post(std::int32_t code, std::int32_t value = 0, std::int32_t arg = 0, std::int32_t x = -1,
               std::int32_t y = -1);
     void Sound(const char* name, bool wait);
+    // The record's worth of slot follows a change of the lot at (x, y): -1 before it, +1 after.
+    void RecordLotWorth(std::int32_t slot, std::int32_t x, std::int32_t y, int sign);
     std::int32_t FirstUnmortgaged(const Player& player) const;
     std::int32_t FindProperty(const Player& player, std::int32_t x, std::int32_t y) const;
 

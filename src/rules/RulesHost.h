@@ -13,6 +13,7 @@ struct NewsLine
     std::int32_t Arg = 0;
     std::int32_t X = -1;
     std::int32_t Y = -1;
+    bool operator==(const NewsLine&) const = default;
 };
 
 // News codes.

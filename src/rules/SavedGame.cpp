@@ -17,8 +17,8 @@ namespace {
 
 using namespace SavedGameFormat;
 
-constexpr std::size_t MaxImageSize =
-    SizeWithoutCells + sizeof(Cell) * static_cast<std::size_t>(Board::MaxSide) * Board::MaxSide;
+constexpr std::size_t MaxImageSize = SizeWithoutCells - RecordEmptySize + RecordMaxSize +
+                                     sizeof(Cell) * static_cast<std::size_t>(Board::MaxSide) * Board::MaxSide;
 // Salaries the Employment Office can give: a job's wage within 400 of its base wage.
 constexpr std::int32_t MaxSalary = Wages.back() + 400;
 
@@ -273,6 +273,7 @@ std::string CheckAgainstBoard(const std::array<Player, PlayerSlots>& players, co
 enum class SectionId
 {
     Turn,
+    Record,
 };
 struct SectionKind
 {
@@ -282,7 +283,169 @@ struct SectionKind
 };
 constexpr SectionKind Sections[] = {
     {SectionId::Turn, TurnTag, 2},
+    {SectionId::Record, RecordTag, 3},
 };
+
+void WriteRecord(Writer& w, const GameRecord& record)
+{
+    w.U32(static_cast<std::uint32_t>(record.DayStep));
+    w.U32(static_cast<std::uint32_t>(record.Points.size()));
+    for (const DayPoint& point : record.Points) {
+        w.I32(point.Week);
+        w.I32(point.Day);
+        for (const PlayerWorth& worth : point.Players) {
+            w.I32(worth.Cash);
+            w.I32(worth.Properties);
+            w.I32(worth.Mortgages);
+        }
+    }
+    for (const PlayerFigures& f : record.Players) {
+        for (const std::int64_t amount : {f.RentCollected, f.RentPaid, f.Salaries, f.TreasuryReceived,
+                                          f.Taxes, f.Fines, f.Bills, f.Tuition, f.Invested}) {
+            w.U64(static_cast<std::uint64_t>(amount));
+        }
+        for (const std::int32_t count :
+             {f.LotsBought, f.StructuresBuilt, f.DaysHeld, f.MortgagesTaken, f.MortgagesPaidOff,
+              f.MortgagesSeized, f.RuinOrder, f.RuinWeek, f.RuinDay}) {
+            w.I32(count);
+        }
+    }
+    w.U32(static_cast<std::uint32_t>(record.RentByLot.size()));
+    for (const auto& [cell, rent] : record.RentByLot) {
+        w.I32(cell.second);
+        w.I32(cell.first);
+        w.U64(static_cast<std::uint64_t>(rent));
+    }
+    w.U32(static_cast<std::uint32_t>(record.History.size()));
+    for (const HistoryLine& line : record.History) {
+        w.I32(line.Value);
+        w.I32(line.Week);
+        w.U32(static_cast<std::uint16_t>(line.X) |
+              static_cast<std::uint32_t>(static_cast<std::uint16_t>(line.Y)) << 16);
+        w.U8(line.Code);
+        w.U8(static_cast<std::uint8_t>(line.Arg));
+        w.U8(static_cast<std::uint8_t>(line.Slot));
+        w.U8(line.Day);
+    }
+    w.U64(static_cast<std::uint64_t>(record.LinesNotKept));
+}
+
+bool KnownHistoryCode(std::uint8_t code)
+{
+    return code <= NewsCode::PayDay || code == HistoryCode::Seizure || code == HistoryCode::Ruined ||
+           code == HistoryCode::GameOver;
+}
+
+// Reads the record's payload into next (whose calendar, players and board are read and checked
+// already); the reason when it is not valid.
+std::string ReadRecord(std::span<const std::uint8_t> payload, GameState& next, const Board& board)
+{
+    if (payload.size() < RecordEmptySize) {
+        return "the game's record is cut short";
+    }
+    Reader r(payload);
+    // Each count is checked against what is left before anything of that size is read.
+    const auto left = [&] { return payload.size() - r.Position(); };
+    GameRecord record;
+    const std::uint32_t step = r.U32();
+    if (step == 0 || step > (1u << 30) || (step & (step - 1)) != 0) {
+        return "the day step of the game's record is not valid";
+    }
+    record.DayStep = static_cast<std::int32_t>(step);
+    const std::uint32_t points = r.U32();
+    if (points > GameRecord::MaxPoints || left() < points * RecordPointSize + RecordEmptySize - 8) {
+        return "the game's record has more points than it can hold";
+    }
+    const DayPoint today{next.Week, next.Day, {}};
+    for (std::uint32_t i = 0; i < points; ++i) {
+        DayPoint point;
+        point.Week = r.I32();
+        point.Day = r.I32();
+        for (PlayerWorth& worth : point.Players) {
+            worth.Cash = r.I32();
+            worth.Properties = r.I32();
+            worth.Mortgages = r.I32();
+            if (worth.Cash < 0 || worth.Properties < 0 || worth.Mortgages < 0) {
+                return "a worth in the game's record is negative";
+            }
+        }
+        if (point.Week < 1 || point.Day < 0 || point.Day > 6 || point.DaysGone() > today.DaysGone() ||
+            (!record.Points.empty() && point.DaysGone() <= record.Points.back().DaysGone())) {
+            return "the days of the game's record are not in order";
+        }
+        record.Points.push_back(point);
+    }
+    for (std::size_t slot = 0; slot < record.Players.size(); ++slot) {
+        PlayerFigures& f = record.Players[slot];
+        for (std::int64_t* amount : {&f.RentCollected, &f.RentPaid, &f.Salaries, &f.TreasuryReceived,
+                                     &f.Taxes, &f.Fines, &f.Bills, &f.Tuition, &f.Invested}) {
+            *amount = static_cast<std::int64_t>(r.U64());
+            if (*amount < 0) {
+                return RulesText::Concat("a sum of ", PlayerText(static_cast<std::int32_t>(slot)),
+                                         " in the game's record is negative");
+            }
+        }
+        for (std::int32_t* count :
+             {&f.LotsBought, &f.StructuresBuilt, &f.DaysHeld, &f.MortgagesTaken, &f.MortgagesPaidOff,
+              &f.MortgagesSeized, &f.RuinOrder, &f.RuinWeek, &f.RuinDay}) {
+            *count = r.I32();
+            if (*count < 0) {
+                return RulesText::Concat("a count of ", PlayerText(static_cast<std::int32_t>(slot)),
+                                         " in the game's record is negative");
+            }
+        }
+        const bool ruined = f.RuinOrder != 0;
+        if (f.RuinOrder > PlayerSlots || (ruined && (f.RuinWeek < 1 || f.RuinDay > 6)) ||
+            (!ruined && (f.RuinWeek != 0 || f.RuinDay != 0)) ||
+            (ruined && next.Players[slot].State != PlayerState::Out)) {
+            return RulesText::Concat("the ruin of ", PlayerText(static_cast<std::int32_t>(slot)),
+                                     " in the game's record does not fit the game");
+        }
+    }
+    const std::uint32_t lots = r.U32();
+    if (left() < static_cast<std::size_t>(lots) * RecordLotSize + 12) {
+        return "the game's record is cut short";
+    }
+    for (std::uint32_t i = 0; i < lots; ++i) {
+        const std::int32_t x = r.I32();
+        const std::int32_t y = r.I32();
+        const auto rent = static_cast<std::int64_t>(r.U64());
+        if (board.Find(x, y) == nullptr || rent < 0 ||
+            (!record.RentByLot.empty() && std::pair{y, x} <= record.RentByLot.rbegin()->first)) {
+            return "the rent of the lots in the game's record is not valid";
+        }
+        record.RentByLot.emplace_hint(record.RentByLot.end(), std::pair{y, x}, rent);
+    }
+    const std::uint32_t lines = r.U32();
+    if (lines > GameRecord::MaxLines || left() != static_cast<std::size_t>(lines) * RecordLineSize + 8) {
+        return "the history of the game's record does not fit its size";
+    }
+    record.History.reserve(lines);
+    for (std::uint32_t i = 0; i < lines; ++i) {
+        HistoryLine line;
+        line.Value = r.I32();
+        line.Week = r.I32();
+        const std::uint32_t cell = r.U32();
+        line.X = static_cast<std::int16_t>(cell & 0xFFFFu);
+        line.Y = static_cast<std::int16_t>(cell >> 16);
+        line.Code = r.U8();
+        line.Arg = static_cast<std::int8_t>(r.U8());
+        line.Slot = static_cast<std::int8_t>(r.U8());
+        line.Day = r.U8();
+        const bool cellFits = (line.X == -1 && line.Y == -1) || board.Find(line.X, line.Y) != nullptr;
+        if (!KnownHistoryCode(line.Code) || line.Slot < -1 || line.Slot >= PlayerSlots || line.Week < 1 ||
+            line.Day > 6 || !cellFits) {
+            return RulesText::Concat("line ", i + 1, " of the game's history is not valid");
+        }
+        record.History.push_back(line);
+    }
+    record.LinesNotKept = static_cast<std::int64_t>(r.U64());
+    if (record.LinesNotKept < 0) {
+        return "the lines the game's history did not keep are not valid";
+    }
+    next.Record = std::move(record);
+    return {};
+}
 
 void WriteSection(Writer& w, const SectionKind& section, const GameState& state)
 {
@@ -293,6 +456,9 @@ void WriteSection(Writer& w, const SectionKind& section, const GameState& state)
         payload.I32(state.Dice);
         payload.I32(state.Turn.DiceFrame);
         payload.I32(state.Turn.StepDelay);
+        break;
+    case SectionId::Record:
+        WriteRecord(payload, state.Record);
         break;
     }
     w.Bytes(section.Tag, 4);
@@ -316,8 +482,10 @@ bool TurnFits(TurnPhase phase, std::int32_t dice, const TurnProgress& turn)
     return false;
 }
 
-// Reads the payload of a section into next; the reason when it is not valid.
-std::string ReadSection(const SectionKind& section, std::span<const std::uint8_t> payload, GameState& next)
+// Reads the payload of a section into next (its calendar and players read already, on board);
+// the reason when it is not valid.
+std::string ReadSection(const SectionKind& section, std::span<const std::uint8_t> payload, GameState& next,
+                        const Board& board)
 {
     Reader r(payload);
     switch (section.Id) {
@@ -339,6 +507,8 @@ std::string ReadSection(const SectionKind& section, std::span<const std::uint8_t
         next.Dice = dice;
         return {};
     }
+    case SectionId::Record:
+        return ReadRecord(payload, next, board);
     }
     return "the file has unknown data";
 }
@@ -362,7 +532,7 @@ bool FlushFolder(const std::filesystem::path& folder, std::string& reason)
     return synced;
 }
 
-bool WriteAll(int fd, const std::vector<std::uint8_t>& bytes)
+bool WriteAll(int fd, std::span<const std::uint8_t> bytes)
 {
     std::size_t done = 0;
     while (done < bytes.size()) {
@@ -539,7 +709,8 @@ SavedGameResult ReadSavedGame(std::span<const std::uint8_t> image, GameState& st
         if (!std::equal(section.Tag, section.Tag + 4, data.begin())) {
             return Fail("the file has unknown data");
         }
-        if (std::string why = ReadSection(section, data.subspan(SectionHeaderSize), next); !why.empty()) {
+        if (std::string why = ReadSection(section, data.subspan(SectionHeaderSize), next, loaded);
+            !why.empty()) {
             return Fail(why);
         }
     }
@@ -570,6 +741,11 @@ SavedGameResult SaveGame(const std::filesystem::path& file, const GameState& sta
             return Fail(RulesText::Concat("the game cannot be saved: ", check.Reason));
         }
     }
+    return WriteWholeFile(file, image);
+}
+
+SavedGameResult WriteWholeFile(const std::filesystem::path& file, std::span<const std::uint8_t> bytes)
+{
     std::error_code error;
     const std::filesystem::path folder = file.parent_path();
     if (!folder.empty() && !std::filesystem::is_directory(folder, error)) {
@@ -586,7 +762,7 @@ SavedGameResult SaveGame(const std::filesystem::path& file, const GameState& sta
         return Fail(
             RulesText::Concat("the file ", temporary.string(), " cannot be written: ", std::strerror(errno)));
     }
-    const bool written = WriteAll(fd, image) && ::fsync(fd) == 0;
+    const bool written = WriteAll(fd, bytes) && ::fsync(fd) == 0;
     const int writeError = errno;
     if (::close(fd) != 0 || !written) {
         std::filesystem::remove(temporary, error);

@@ -58,6 +58,10 @@ constexpr bool IsToggleKind(std::int32_t id)
     return id >= ToggleKind && id <= ToggleKindLast;
 }
 
+// The report dialog's buttons; the dialog itself acts on them.
+constexpr std::int32_t ReportHistory = 400; // the history, and back to the figures
+constexpr std::int32_t SaveReport = 401;
+
 // The editor's tool strip.
 constexpr std::int32_t ChooseTool = 300; // every tool button of the radio group
 constexpr std::int32_t NextOwner = 301;

@@ -209,6 +209,12 @@ void TMainWnd::FormDestroy()
     App()->OnRestore = nullptr;
 }
 
+void TMainWnd::ShowError(const std::string& text)
+{
+    if (Factory.ShowError)
+        Factory.ShowError(text);
+}
+
 void TMainWnd::SendCommand(std::int32_t id)
 {
     if (CurrentScreen != nullptr)

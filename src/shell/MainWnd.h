@@ -104,6 +104,9 @@ class TMainWnd : public Window, public ControlHost
     Surface* ScratchSurface() override { return Scratch.get(); }
     // To the current screen's Command, from a control; nothing while no screen is current.
     void SendCommand(std::int32_t id) override;
+    // Shows text in the error dialog (made by the layers above the shell) until the player answers;
+    // nothing when the program has none.
+    void ShowError(const std::string& text);
     // Through the current screen, which covers the window.
     void ShowRect(const Rect& rect) override;
 

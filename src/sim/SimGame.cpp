@@ -199,7 +199,8 @@ SimStatus PlayToTheEnd(GameState& state, Board& board, Random& random, const Gam
     SimGameResult& result = resultOut != nullptr ? *resultOut : unused;
     result = SimGameResult{};
     SimHost host(state, board, trace, options.Check, result, options);
-    Rules rules(state, board, random, host, RulesOptions{.SoundEffects = false});
+    Rules rules(state, board, random, host,
+                RulesOptions{.SoundEffects = false, .Recording = options.Recording});
 
     host.Line(Concat("game ", seed));
     try {
@@ -257,6 +258,9 @@ SimStatus PlayToTheEnd(GameState& state, Board& board, Random& random, const Gam
         if ((state.TakingPart & (1u << i)) != 0) {
             host.Line(Concat("cash ", i, " ", state.Players[static_cast<std::size_t>(i)].Cash));
         }
+    }
+    if (options.Finished) {
+        options.Finished(state, board);
     }
     if (options.SaveAt > 0 && result.Throws < options.SaveAt) {
         return SimStatus{SimExit::BadInput,

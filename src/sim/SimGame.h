@@ -50,6 +50,11 @@ struct SimGameOptions
     std::int32_t AnswersDrawn = 0;
     // Read between throws; when set, the game stops with SimExit::Cancelled.
     const std::atomic<bool>* Cancel = nullptr;
+    // The game's record (GameState::Record, what its report is made of) is kept.
+    bool Recording = true;
+    // Called with the final state and board when the game has ended (by a winner, with nobody
+    // left or by the turn limit), on the thread that played it.
+    std::function<void(const GameState& state, const Board& board)> Finished;
 };
 
 // What one game came to.

@@ -37,6 +37,7 @@ enum class TextGroup
     LongestMessages,   // LongestText, 128-byte slots
     MenuMessages,      // MenuText, 128-byte slots
     EditorReport,      // EditorReportText, 128-byte slots: board files, the board checker, "Try it"
+    Report,            // ReportText: the game's report, on screen and exported
 };
 
 namespace MainMenuText {
@@ -297,6 +298,54 @@ enum : int
     NotWritten,
     LoadBoard,
     SaveBoard,
+};
+}
+
+namespace ReportText {
+enum : int
+{
+    Title,
+    Ranking,
+    NetWorthChart,
+    Figures,
+    History,
+    HistoryButton,
+    FiguresButton,
+    SaveButton,
+    Winner,
+    InPlay,
+    Ruined,
+    Player,
+    Cash,
+    PropertyValue,
+    Mortgages,
+    NetWorth,
+    RentCollected,
+    RentPaid,
+    Salaries,
+    TreasuryReceived,
+    Taxes,
+    Fines,
+    Bills,
+    Tuition,
+    Invested,
+    LotsBought,
+    StructuresBuilt,
+    DaysHeld,
+    MortgagesTaken,
+    MortgagesPaidOff,
+    LotsSeized,
+    MostRent,
+    On,
+    Days,
+    Throws,
+    PayDay,
+    LinesNotKept,
+    Saved,
+    When,
+    What,
+    NoRent,
+    NotSaved,
 };
 }
 

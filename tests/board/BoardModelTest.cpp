@@ -91,6 +91,14 @@ TEST(BoardValues, LotBesideStreetsZeroAndOne)
     EXPECT_EQ(board.Rent(0, 1, 1), 7 * 225);
     EXPECT_EQ(board.Price(6, 1, 1), 3 * 900);
     EXPECT_EQ(board.MortgageValue(1, 1), (1800 + 7 * 225) / 3);
+    // An owned lot's values at once: the lot's price and its structure's, and the mortgage.
+    for (std::uint8_t kind = CellKind::OwnedLot; kind <= CellKind::Hotel; ++kind) {
+        board.At(1, 1).Kind = kind;
+        const std::int32_t structure = kind - CellKind::OwnedLot;
+        const Board::LotValues values = board.OwnedLotValues(1, 1);
+        EXPECT_EQ(values.Value, 1800 + (structure > 0 ? board.Price(structure, 1, 1) : 0)) << structure;
+        EXPECT_EQ(values.Mortgage, board.MortgageValue(1, 1)) << structure;
+    }
 }
 
 TEST(BoardValues, OnlyRoadKindsCountAndStreetsRaiseTheValue)

@@ -5,28 +5,7 @@
 #include "rules/RulesHost.h"
 #include "texts/Texts.h"
 
-#include <algorithm>
-#include <sstream>
-
 namespace {
-
-bool Inside(const Rect& inner, const Rect& outer)
-{
-    return inner.Left >= outer.Left && inner.Top >= outer.Top && inner.Right <= outer.Right &&
-           inner.Bottom <= outer.Bottom;
-}
-
-bool Overlap(const Rect& a, const Rect& b)
-{
-    return a.Left < b.Right && b.Left < a.Right && a.Top < b.Bottom && b.Top < a.Bottom;
-}
-
-std::string Describe(const Rect& r)
-{
-    std::ostringstream out;
-    out << "(" << r.Left << "," << r.Top << ")-(" << r.Right << "," << r.Bottom << ")";
-    return out.str();
-}
 
 // The largest sum any dialog shows is a price below $120000; these leave a digit to spare.
 constexpr std::int32_t Large = 999999;
@@ -46,64 +25,6 @@ protected:
         for (Player& p : State.Players) {
             p.Salary = Large;
             p.Cash = Large;
-        }
-    }
-
-    // What the dialog drew while it was up must fit; what names the case in a failure.
-    void ExpectFits(TModalDialog& dialog, const std::string& what)
-    {
-        SCOPED_TRACE(what);
-        // A box drawn again (a repaint, a label given another text) holds what was drawn last.
-        std::vector<RecordedText> texts;
-        for (const RecordedText& r : Texts) {
-            const auto same = std::find_if(texts.begin(), texts.end(), [&](const RecordedText& t) {
-                return t.OnWindow == r.OnWindow && t.Drawn.Box == r.Drawn.Box;
-            });
-            if (same != texts.end())
-                texts.erase(same);
-            if (!r.Drawn.Text.empty())
-                texts.push_back(r);
-        }
-        ASSERT_FALSE(texts.empty());
-        // The client area less the skin's edge.
-        const Rect client{2, 2, dialog.Width() - 2, dialog.Height() - 2};
-        // The controls: a text must keep clear of every one but its own (a label's or a button's box).
-        std::vector<std::pair<std::string, Rect>> controls;
-        for (Control* child : dialog.Controls()) {
-            if (!child->Visible())
-                continue;
-            const Rect r{child->Left(), child->Top(), child->Left() + child->Width(),
-                         child->Top() + child->Height()};
-            controls.emplace_back(
-                child->Caption().empty() ? std::string(child->ClassName()) : child->Caption(), r);
-        }
-        for (const RecordedText& r : texts) {
-            const DrawnText& d = r.Drawn;
-            const bool free = (d.Format & TextFormat::NoClip) != 0;
-            if (!free) {
-                EXPECT_TRUE(Inside(d.Ink, d.Box)) << '"' << d.Text << "\" needs " << Describe(d.Ink)
-                                                  << " but its box is " << Describe(d.Box);
-            }
-            if (r.OnWindow)
-                continue;
-            EXPECT_TRUE(Inside(d.Ink, client))
-                << '"' << d.Text << "\" at " << Describe(d.Ink) << " leaves the dialog " << Describe(client);
-            for (const auto& [name, area] : controls) {
-                if (!free && d.Box == area)
-                    continue;
-                EXPECT_FALSE(Overlap(d.Ink, area)) << '"' << d.Text << "\" at " << Describe(d.Ink)
-                                                   << " runs into " << name << " at " << Describe(area);
-            }
-        }
-        for (std::size_t i = 0; i < texts.size(); ++i) {
-            for (std::size_t j = i + 1; j < texts.size(); ++j) {
-                const DrawnText& a = texts[i].Drawn;
-                const DrawnText& b = texts[j].Drawn;
-                if (texts[i].OnWindow != texts[j].OnWindow)
-                    continue;
-                EXPECT_FALSE(Overlap(a.Ink, b.Ink)) << '"' << a.Text << "\" " << Describe(a.Ink) << " and \""
-                                                    << b.Text << "\" " << Describe(b.Ink) << " overlap";
-            }
         }
     }
 

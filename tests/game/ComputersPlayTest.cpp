@@ -4,6 +4,7 @@
 // loads and goes on exactly, or fails into the news while the game goes on.
 #include "controls/SToolButton.h"
 #include "dialogs/DialogOk.h"
+#include "dialogs/DialogReport.h"
 #include "game/ButtonsPanel.h"
 #include "game/NewsPanel.h"
 #include "sim/SimGame.h"
@@ -43,15 +44,19 @@ protected:
         for (std::size_t slot = 0; slot < PlayerSlots; ++slot)
             if ((mask >> slot & 1u) != 0)
                 EXPECT_EQ(Game->State.Players[slot].Cash, simulated.Cash[slot]) << slot;
-        ASSERT_FALSE(Dialogs.empty());
-        EXPECT_EQ(Dialogs.back(), "TDialogOk Winner");
+        // The report that follows the game-over dialog waits for the user.
+        ASSERT_GE(Dialogs.size(), 2u);
+        EXPECT_EQ(Dialogs[Dialogs.size() - 2], "TDialogOk Winner");
+        EXPECT_EQ(Dialogs.back(), std::string("TDialogReport ") + Text(TextGroup::Report, ReportText::Title));
     }
 
     // Dialogs that close by themselves are left to their own timer, fired once a turn of their
-    // loop; the ticks each took are kept. Any other dialog is a fault here.
+    // loop; the ticks each took are kept. Any other dialog but the game's report is a fault here.
     void LetDialogsCloseByThemselves()
     {
         OnDialog = [this](Window& dialog) {
+            if (dynamic_cast<TDialogReport*>(&dialog) != nullptr)
+                return false;
             auto* ok = dynamic_cast<TDialogOk*>(&dialog);
             if (ok == nullptr || !ok->ClosesBySelf()) {
                 ADD_FAILURE() << "a dialog that waits for the user: " << Dialogs.back();
@@ -135,7 +140,7 @@ TEST_F(ComputersPlayTest, GameOfComputersPlaysToItsEndWithNoKeyAsTheSimulatorsGa
     EXPECT_TRUE(std::all_of(waits.begin() + 1, waits.end(),
                             [](int wait) { return wait == GameProc::ComputerPauseTicks; }));
     // The winner closed by itself after two seconds.
-    EXPECT_EQ(DialogTicks, std::vector<int>(Dialogs.size(), GameProc::InformingDialogTicks));
+    EXPECT_EQ(DialogTicks, std::vector<int>(Dialogs.size() - 1, GameProc::InformingDialogTicks));
 }
 
 TEST_F(ComputersPlayTest, SixComputersPlayFastATurnATickAndTheMenuAndSavingStillWork)
@@ -168,9 +173,9 @@ TEST_F(ComputersPlayTest, SixComputersPlayFastATurnATickAndTheMenuAndSavingStill
         Tick();
     ExpectEndsAs(simulated, Slots);
     EXPECT_EQ(ticks, simulated.Throws - back);
-    // Every dialog (the ruins and the winner) gone at the first tick of its timer.
-    ASSERT_GE(Dialogs.size(), 2u);
-    EXPECT_EQ(DialogTicks, std::vector<int>(Dialogs.size(), 1));
+    // Every event dialog (the ruins and the winner) gone at the first tick of its timer.
+    ASSERT_GE(Dialogs.size(), 3u);
+    EXPECT_EQ(DialogTicks, std::vector<int>(Dialogs.size() - 1, 1));
 }
 
 TEST_F(ComputersPlayTest, HumansWaitForTheirThrowAndTheirDialogsStayWhileComputersThrowByThemselves)
@@ -215,6 +220,8 @@ TEST_F(ComputersPlayTest, AKeyOrAClickClosesAComputersDialogAtOnce)
     std::vector<int> turnsOpen;
     std::vector<int> closedByInput;
     OnDialog = [&](Window& dialog) {
+        if (dynamic_cast<TDialogReport*>(&dialog) != nullptr)
+            return false;
         auto& ok = dynamic_cast<TDialogOk&>(dialog);
         EXPECT_TRUE(ok.ClosesBySelf());
         if (&dialog != Counted) {
@@ -241,9 +248,10 @@ TEST_F(ComputersPlayTest, AKeyOrAClickClosesAComputersDialogAtOnce)
     for (int tick = 0; tick < 20000 && Game->State.Running; ++tick)
         Tick();
     EXPECT_FALSE(Game->Running());
-    ASSERT_GE(Dialogs.size(), 3u);
-    EXPECT_EQ(turnsOpen, std::vector<int>(Dialogs.size(), 3));
-    EXPECT_EQ(closedByInput, std::vector<int>(Dialogs.size(), 1));
+    // The ruins and the winner, and the report.
+    ASSERT_GE(Dialogs.size(), 4u);
+    EXPECT_EQ(turnsOpen, std::vector<int>(Dialogs.size() - 1, 3));
+    EXPECT_EQ(closedByInput, std::vector<int>(Dialogs.size() - 1, 1));
 }
 
 TEST_F(ComputersPlayTest, TurningTheOptionOffStopsTheNextComputerThrow)

@@ -2,6 +2,7 @@
 // a whole game between two computers played on the screen ends as the simulator's, and a loaded
 // game shows its own players and its current pawn.
 #include "controls/SToolButton.h"
+#include "dialogs/DialogReport.h"
 #include "game/ButtonsPanel.h"
 #include "game/GameImages.h"
 #include "game/NewsPanel.h"
@@ -72,7 +73,10 @@ TEST_F(GameSavingTest, WholeGameOfTwoComputersEndsAsTheSimulatorsGame)
     Board board;
     ASSERT_EQ(board.LoadFile(SmallBoard('a')), BoardSource::File);
     SimGameResult simulated;
-    ASSERT_EQ(PlaySimGame(board, setup, Seed, SimGameOptions{}, nullptr, &simulated).ExitCode, SimExit::Ok);
+    GameRecord simulatedRecord;
+    SimGameOptions options;
+    options.Finished = [&](const GameState& state, const Board&) { simulatedRecord = state.Record; };
+    ASSERT_EQ(PlaySimGame(board, setup, Seed, options, nullptr, &simulated).ExitCode, SimExit::Ok);
     ASSERT_EQ(simulated.TurnLimit, false);
 
     SoundEffects = 0;
@@ -90,8 +94,12 @@ TEST_F(GameSavingTest, WholeGameOfTwoComputersEndsAsTheSimulatorsGame)
         EXPECT_EQ(Game->State.Players[static_cast<std::size_t>(slot)].Cash,
                   simulated.Cash[static_cast<std::size_t>(slot)])
             << slot;
-    ASSERT_FALSE(Dialogs.empty());
-    EXPECT_EQ(Dialogs.back(), "TDialogOk Winner");
+    // The screen's game kept the same story, and its report followed the game-over dialog.
+    EXPECT_FALSE(simulatedRecord.History.empty());
+    EXPECT_TRUE(Game->State.Record == simulatedRecord);
+    ASSERT_GE(Dialogs.size(), 2u);
+    EXPECT_EQ(Dialogs[Dialogs.size() - 2], "TDialogOk Winner");
+    EXPECT_EQ(Dialogs.back(), std::string("TDialogReport ") + Text(TextGroup::Report, ReportText::Title));
 }
 
 TEST_F(GameSavingTest, LoadedGameShowsItsOwnPlayersAndTheCurrentPawn)
@@ -125,6 +133,65 @@ TEST_F(GameSavingTest, LoadedGameShowsItsOwnPlayersAndTheCurrentPawn)
     EXPECT_EQ(Game->News->News[0], "ARE YOU READY TO GAMBLE?") << "the other game's news are gone";
     EXPECT_TRUE(Game->Buttons->ThrowButton->Visible());
     Main->BackBuffer->TextObserver = nullptr;
+}
+
+TEST_F(GameSavingTest, ReportKeyShowsTheGameSoFarAndItsPageIsNamedAfterTheSavedGame)
+{
+    Play(SmallBoard('a'), 0b11, 0b00, 5);
+    for (int turn = 0; turn < 4; ++turn)
+        PlayTurn();
+    TempDir dir;
+    Main->StartDir = dir.Path.string();
+    const std::filesystem::path saves = dir.Path / SavedGames::Folder;
+    int reports = 0;
+    std::int32_t reportThrows = -1;
+    std::size_t reportLines = 0;
+    OnDialog = [&](Window& dialog) {
+        if (auto* report = dynamic_cast<TDialogReport*>(&dialog)) {
+            ++reports;
+            reportThrows = report->Report.Throws;
+            reportLines = report->Report.History.size();
+            EXPECT_TRUE(report->SaveReportPage());
+        }
+        return false;
+    };
+    const KeyCode reportKey = Key::A + ('R' - 'A');
+    const auto pages = [&] {
+        std::vector<std::string> names;
+        for (const auto& entry : std::filesystem::directory_iterator(saves))
+            if (entry.path().extension() == ".html")
+                names.push_back(entry.path().filename().string());
+        return names;
+    };
+
+    // A new game's page is named after the time it was saved.
+    Press(reportKey);
+    ASSERT_EQ(reports, 1);
+    EXPECT_EQ(reportThrows, Game->State.Throws);
+    EXPECT_EQ(reportLines, Game->State.Record.History.size());
+    ASSERT_EQ(pages().size(), 1u);
+    EXPECT_EQ(pages()[0].rfind("game-", 0), 0u) << pages()[0];
+    std::filesystem::remove_all(saves);
+
+    // Saved, and loaded, the game names it.
+    ASSERT_EQ(Game->SaveGame((saves / "ann and bob.sav").string()), "");
+    Press(reportKey);
+    EXPECT_EQ(pages(), std::vector<std::string>{"ann and bob-report.html"});
+    std::filesystem::remove(saves / "ann and bob-report.html");
+    Play(SmallBoard('b'), 0b11, 0b00, 6);
+    ASSERT_EQ(Game->LoadGame((saves / "ann and bob.sav").string()), "");
+    PlayTurn();
+    Press(reportKey);
+    EXPECT_EQ(pages(), std::vector<std::string>{"ann and bob-report.html"});
+    EXPECT_EQ(reportThrows, Game->State.Throws) << "the loaded game's report goes on from the load";
+    std::filesystem::remove(saves / "ann and bob-report.html");
+
+    // A new game forgets the saved game's name.
+    Play(SmallBoard('b'), 0b11, 0b00, 6);
+    Press(reportKey);
+    EXPECT_EQ(reports, 4);
+    ASSERT_EQ(pages().size(), 1u);
+    EXPECT_EQ(pages()[0].rfind("game-", 0), 0u) << pages()[0];
 }
 
 TEST_F(GameSavingTest, RefusedFileLeavesTheRunningGameAsItWas)

@@ -352,8 +352,10 @@ TEST_F(GameScreenTest, GameOverLeavesTheFinalPositionWithTheWinnerCurrent)
     Game->Map.MovePawn(0, loser, road.X, road.Y);
     Game->State.Turn = TurnProgress{TurnPhase::Settling, 0, 0};
     Tick();
-    ASSERT_FALSE(Dialogs.empty());
-    EXPECT_EQ(Dialogs.back(), "TDialogOk Winner");
+    // The report of the game follows the game-over dialog.
+    ASSERT_GE(Dialogs.size(), 2u);
+    EXPECT_EQ(Dialogs[Dialogs.size() - 2], "TDialogOk Winner");
+    EXPECT_EQ(Dialogs.back(), std::string("TDialogReport ") + Text(TextGroup::Report, ReportText::Title));
     EXPECT_FALSE(Game->Running());
     EXPECT_EQ(Game->State.Current, 1);
     EXPECT_FALSE(Game->Buttons->ThrowButton->Visible());

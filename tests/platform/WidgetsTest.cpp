@@ -246,6 +246,34 @@ TEST_F(WidgetTest, AListReportsClicksOnItemsAndDoubleClicks)
     EXPECT_EQ(events.size(), 4u);
 }
 
+TEST_F(WidgetTest, AListWithATabStopDrawsTwoColumns)
+{
+    auto& list = Make<ListBox>(Main.get());
+    list.SetParent(Main.get());
+    list.SetBounds(100, 100, 300, 120);
+    list.TabStop = 90;
+    list.SetItems({"Wednesday, Week: 12\tAnn pays $150 to Bob", "no tab here"});
+    std::vector<DrawnText> drawn;
+    Main->Pixels()->TextObserver = [&](const DrawnText& text) { drawn.push_back(text); };
+    list.Invalidate();
+    Pump();
+    Main->Pixels()->TextObserver = nullptr;
+    const auto find = [&](const std::string& text) {
+        const auto at =
+            std::find_if(drawn.begin(), drawn.end(), [&](const DrawnText& d) { return d.Text == text; });
+        EXPECT_NE(at, drawn.end()) << text;
+        return at != drawn.end() ? *at : DrawnText{};
+    };
+    const DrawnText when = find("Wednesday, Week: 12");
+    const DrawnText what = find("Ann pays $150 to Bob");
+    const DrawnText plain = find("no tab here");
+    // The second column starts at the tab stop from the first's start; the first is cut short of it.
+    EXPECT_EQ(what.Box.Left - when.Box.Left, 90);
+    EXPECT_LE(when.Box.Right, what.Box.Left);
+    EXPECT_EQ(plain.Box.Left, when.Box.Left);
+    EXPECT_GT(plain.Box.Right, what.Box.Left);
+}
+
 TEST_F(WidgetTest, ListKeysMoveTheSelectionAndReportEachChangeAsAClick)
 {
     auto& list = Make<ListBox>(Main.get());

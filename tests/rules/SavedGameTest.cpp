@@ -33,6 +33,15 @@ struct Layout
     std::size_t Dice() const { return TurnPhase() + 1; }
     std::size_t DiceFrame() const { return Dice() + 4; }
     std::size_t StepDelay() const { return Dice() + 8; }
+    // The record's section and its data: the day step, the points' count, the points, the figures
+    // of each slot, the lots' count (of the fixture's game: one point, no lot, one line).
+    std::size_t RecordSection() const { return TurnSection() + 8 + 13; }
+    std::size_t RecordData() const { return RecordSection() + 8; }
+    std::size_t Figures(int slot) const
+    {
+        return RecordData() + 8 + 80 + 108 * static_cast<std::size_t>(slot);
+    }
+    std::size_t FirstLine() const { return Figures(6) + 4 + 4; }
     // Field offsets within a player record.
     static constexpr std::size_t Name = 0, State = 16, HeldDays = 20, Human = 24, X = 25, Y = 29, Cash = 33,
                                  Education = 37, Job = 38, Salary = 39, PropertyCount = 43,
@@ -90,6 +99,15 @@ protected:
         p.MortgageCount += days != 0 ? 1 : 0;
     }
     Layout Where() const { return Layout(board.Cells().size()); }
+    // The game's image as an older version wrote it: without the sections from sections on.
+    Bytes OlderImage(std::size_t sections, std::uint32_t version) const
+    {
+        Bytes image = SavedGameImage(state, board, random);
+        image.erase(image.begin() + static_cast<std::ptrdiff_t>(sections), image.end() - 4);
+        Put32(image, 8, static_cast<std::int32_t>(version));
+        FixCrc(image);
+        return image;
+    }
 
     // Reads image into a game of its own; the reason when refused.
     static std::string Refusal(const Bytes& image)
@@ -112,7 +130,11 @@ protected:
 TEST_F(SavedGameTest, ImageRoundTripRestoresTheWholeGame)
 {
     const Bytes image = SavedGameImage(state, board, random);
-    EXPECT_EQ(image.size(), SavedGameFormat::SizeWithoutCells + 5 * board.Cells().size());
+    using namespace SavedGameFormat;
+    const GameRecord& record = state.Record;
+    EXPECT_EQ(image.size(),
+              SizeWithoutCells + 5 * board.Cells().size() + record.Points.size() * RecordPointSize +
+                  record.History.size() * RecordLineSize + record.RentByLot.size() * RecordLotSize);
     GameState loaded;
     Board loadedBoard;
     loadedBoard.OnRedraw = [] {};
@@ -134,6 +156,7 @@ TEST_F(SavedGameTest, ImageRoundTripRestoresTheWholeGame)
     EXPECT_EQ(loadedBoard.CursorX, -1);
     EXPECT_TRUE(static_cast<bool>(loadedBoard.OnRedraw)); // the view's hook survives a load
     EXPECT_EQ(loadedRandom.State(), random.State());
+    EXPECT_EQ(loaded.Record, state.Record);
     EXPECT_EQ(SavedGameImage(loaded, loadedBoard, loadedRandom), image);
 }
 
@@ -162,6 +185,10 @@ TEST_F(SavedGameTest, LoadedGameContinuesExactlyAsTheOriginal)
     EXPECT_EQ(copyHost.Calls, host.Calls);
     EXPECT_EQ(copy.Players, state.Players);
     EXPECT_EQ(copyBoard.FileImage(), board.FileImage());
+    // The record went with it and goes on as the original's, its values worked out afresh.
+    EXPECT_GT(state.Record.Points.size(), 50u);
+    EXPECT_EQ(copy.Record, state.Record);
+    EXPECT_EQ(copy.Record.Now(copy, copyBoard), WorthNow(state, board));
 }
 
 // A game saved at every point of a few turns (the die thrown, each step walked, the walk over but
@@ -222,11 +249,7 @@ TEST_F(SavedGameTest, GameSavedInTheMiddleOfATurnGoesOnExactly)
 // A file of the first format (a game between two turns) still loads, waiting for the throw.
 TEST_F(SavedGameTest, FileOfTheFirstFormatStillLoads)
 {
-    Bytes image = SavedGameImage(state, board, random);
-    const Layout at = Where();
-    image.erase(image.begin() + static_cast<std::ptrdiff_t>(at.TurnSection()), image.end() - 4);
-    Put32(image, 8, 1);
-    FixCrc(image);
+    const Bytes image = OlderImage(Where().TurnSection(), 1);
     EXPECT_EQ(image.size(), SavedGameFormat::FixedSizeWithoutCells + 5 * board.Cells().size());
     GameState loaded;
     loaded.Dice = 4;
@@ -238,13 +261,36 @@ TEST_F(SavedGameTest, FileOfTheFirstFormatStillLoads)
     EXPECT_EQ(loaded.Players, state.Players);
     EXPECT_EQ(loaded.Turn, TurnProgress{});
     EXPECT_EQ(loaded.Dice, 0);
-    // Written again, it is a file of this format.
-    EXPECT_EQ(SavedGameImage(loaded, loadedBoard, loadedRandom), SavedGameImage(state, board, random));
+    // With an empty record; written again, it is a file of this format.
+    EXPECT_EQ(loaded.Record, GameRecord{});
+    GameState unrecorded = state;
+    unrecorded.Record = GameRecord{};
+    EXPECT_EQ(SavedGameImage(loaded, loadedBoard, loadedRandom), SavedGameImage(unrecorded, board, random));
     // The first format has no sections: one after its random state is data it does not know.
     Bytes withTurn = SavedGameImage(state, board, random);
     Put32(withTurn, 8, 1);
     FixCrc(withTurn);
     EXPECT_EQ(Refusal(withTurn), "the file has unknown data at its end");
+}
+
+TEST_F(SavedGameTest, FileOfTheSecondFormatLoadsWithAnEmptyRecord)
+{
+    const Bytes image = OlderImage(Where().RecordSection(), 2);
+    GameState loaded;
+    Board loadedBoard;
+    Random loadedRandom;
+    const SavedGameResult read = ReadSavedGame(image, loaded, loadedBoard, loadedRandom);
+    ASSERT_TRUE(read.Ok) << read.Reason;
+    EXPECT_EQ(loaded.Players, state.Players);
+    EXPECT_EQ(loaded.Record, GameRecord{});
+    // The game goes on recording from there.
+    ScriptHost loadedHost(loaded);
+    Rules loadedRules(loaded, loadedBoard, loadedRandom, loadedHost);
+    while (loaded.Running && loaded.Record.Points.empty()) {
+        loadedRules.PlayThrow();
+    }
+    ASSERT_FALSE(loaded.Record.History.empty());
+    EXPECT_EQ(loaded.Record.Points.back(), WorthNow(loaded, loadedBoard));
 }
 
 TEST_F(SavedGameTest, SaveMakesTheFolderAndReplacesTheFile)
@@ -369,7 +415,7 @@ TEST_F(SavedGameTest, EachWrongFieldIsRefusedWithItsReason)
     };
     const std::vector<Case> cases = {
         {"magic", [](Bytes& b) { b[1] = 'X'; }, "not a Tarnhollow saved game"},
-        {"version", [](Bytes& b) { Put32(b, 8, 3); }, "another version"},
+        {"version", [](Bytes& b) { Put32(b, 8, 4); }, "another version"},
         {"version 0", [](Bytes& b) { Put32(b, 8, 0); }, "another version"},
         {"width zero", [](Bytes& b) { Put32(b, 12, 0); }, "size"},
         {"height too large", [](Bytes& b) { Put32(b, 16, 257); }, "size"},
@@ -465,6 +511,21 @@ TEST_F(SavedGameTest, EachWrongFieldIsRefusedWithItsReason)
          "pawn is missing"},
         {"pawn bit of a slot out of the game",
          [&](Bytes& b) { b[cell(board.StartX, board.StartY) + 4] |= 4; }, "pawn of player 3"},
+        {"record's size", [&](Bytes& b) { Put32(b, at.RecordSection() + 4, 900); }, "cut short"},
+        {"record's day step", [&](Bytes& b) { Put32(b, at.RecordData(), 3); }, "day step"},
+        {"record's points", [&](Bytes& b) { Put32(b, at.RecordData() + 4, 2); }, "more points"},
+        {"record's point after today", [&](Bytes& b) { Put32(b, at.RecordData() + 8, 10); }, "not in order"},
+        {"record's worth", [&](Bytes& b) { Put32(b, at.RecordData() + 16, -5); }, "negative"},
+        {"record's sum", [&](Bytes& b) { b[at.Figures(3) + 7] = 0x80; }, "player 4 in the game's record"},
+        {"ruin of a player in play", [&](Bytes& b) { Put32(b, at.Figures(0) + 96, 1); }, "ruin of player 1"},
+        {"ruin without its day", [&](Bytes& b) { Put32(b, at.Figures(2) + 96, 1); }, "ruin of player 3"},
+        {"history line's code", [&](Bytes& b) { b[at.FirstLine() + 12] = 99; },
+         "line 1 of the game's history"},
+        {"history line's slot", [&](Bytes& b) { b[at.FirstLine() + 14] = 6; },
+         "line 1 of the game's history"},
+        {"history line's cell", [&](Bytes& b) { Put32(b, at.FirstLine() + 8, 0x00030040); },
+         "line 1 of the game's history"},
+        {"history's count", [&](Bytes& b) { Put32(b, at.FirstLine() - 4, 2); }, "does not fit its size"},
     };
     const Bytes image = SavedGameImage(state, board, random);
     ASSERT_EQ(Refusal(image), "accepted");

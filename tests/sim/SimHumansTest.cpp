@@ -14,14 +14,6 @@
 
 namespace {
 
-Board DefaultBoard()
-{
-    Board board;
-    const std::string dir = TARNHOLLOW_GAME_DIR;
-    EXPECT_NE(board.LoadFile(dir + "/Board1.brd", dir + "/res00.dat"), BoardSource::None);
-    return board;
-}
-
 GameSetup SlotsSetup(unsigned inGame, unsigned humans, std::int32_t cash)
 {
     GameSetup setup;
@@ -119,7 +111,7 @@ private:
 
 TEST(SimHumansTest, AnswersAndMortgageChoicesFollowTheirGenerator)
 {
-    const std::vector<Board> boards = {DefaultBoard(), SmallBoardA(), SmallBoardB()};
+    const std::vector<Board> boards = {GameFolderBoard(), SmallBoardA(), SmallBoardB()};
     int asked = 0;
     int choices = 0;
     for (std::uint32_t game = 0; game < 24; ++game) {
@@ -181,7 +173,7 @@ int CheckedGames()
 
 TEST(SimHumansTest, RulesHoldInGamesWithHumansAnywhere)
 {
-    const std::vector<Board> boards = {DefaultBoard(), SmallBoardA(), SmallBoardB()};
+    const std::vector<Board> boards = {GameFolderBoard(), SmallBoardA(), SmallBoardB()};
     std::mt19937 draw(20);
     const int games = CheckedGames();
     int humanGames = 0;

@@ -1,5 +1,6 @@
-// The two small boards of the rules' golden traces (tests/data/small-a.brd, small-b.brd): junctions,
-// every public building, a prison zone, and a road without direction beside the prison zone.
+// The boards of the games in tests: the two small boards of the rules' golden traces
+// (tests/data/small-a.brd, small-b.brd: junctions, every public building, a prison zone, and a road
+// without direction beside the prison zone), and the game folder's own board.
 #pragma once
 
 #include "board/BoardText.h"
@@ -77,4 +78,15 @@ inline Board SmallBoardB()
         .StartY = 1,
         .Pieces = {},
     });
+}
+
+// The game folder's Board1.brd (the default board of its res00.dat when the file cannot be read).
+inline Board GameFolderBoard()
+{
+    Board board;
+    const std::string dir = TARNHOLLOW_GAME_DIR;
+    if (board.LoadFile(dir + "/Board1.brd", dir + "/res00.dat") == BoardSource::None) {
+        throw std::runtime_error("no board in " + dir);
+    }
+    return board;
 }

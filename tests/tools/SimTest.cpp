@@ -8,6 +8,7 @@
 #include "support/ToolRun.h"
 
 #include <cstdlib>
+#include <fstream>
 #include <gtest/gtest.h>
 #include <sstream>
 
@@ -235,6 +236,8 @@ TEST_F(SimTest, RefusalsExitWithStatusTwo)
         {"--humans"},
         {"--answers", "-1"},
         {"--answers-drawn", "-3"},
+        {"--games", "2", "--report", "r.html"},
+        {"--report"},
     };
     for (const auto& args : usage) {
         const ToolRun r = Sim(args);
@@ -264,6 +267,36 @@ TEST_F(SimTest, RefusalsExitWithStatusTwo)
         Sim({"--board", DefaultBoard, "--save-at", "2", Scratch.File("no/such/folder/x.sav")});
     EXPECT_EQ(unsaved.Status, 2);
     EXPECT_NE(unsaved.Err.find("cannot save"), std::string::npos) << unsaved.Err;
+}
+
+TEST_F(SimTest, ReportOfOneGame)
+{
+    // The same game with and without the report: the report changes nothing of it.
+    const ToolRun plain = Sim({"--board", DefaultBoard, "--seed", "3", "--trace"});
+    const ToolRun reported =
+        Sim({"--board", DefaultBoard, "--seed", "3", "--trace", "--report", Scratch.File("reports/g.html")});
+    ASSERT_EQ(reported.Status, 0) << reported.Err;
+    EXPECT_EQ(reported.Out, plain.Out);
+    const std::string page = ReadText(Scratch.File("reports/g.html"));
+    EXPECT_EQ(page.rfind("<!DOCTYPE html>", 0), 0u);
+    EXPECT_NE(page.find("<svg"), std::string::npos);
+    // A throw line in the history for every turn of the trace.
+    std::size_t turns = 0;
+    for (const std::string& line : Lines(plain.Out)) {
+        turns += line.rfind("turn ", 0) == 0 ? 1 : 0;
+    }
+    std::size_t throws = 0;
+    for (std::size_t at = 0; (at = page.find(" THROWS ", at)) != std::string::npos; ++at) {
+        ++throws;
+    }
+    EXPECT_EQ(throws, turns);
+
+    // A report that cannot be written: status 2 and the reason, after the game's output.
+    std::ofstream(Scratch.File("taken")) << "a file, not a folder";
+    const ToolRun unwritten =
+        Sim({"--board", DefaultBoard, "--max-turns", "20", "--report", Scratch.File("taken/g.html")});
+    EXPECT_EQ(unwritten.Status, 2);
+    EXPECT_NE(unwritten.Err.find("cannot write the report"), std::string::npos) << unwritten.Err;
 }
 
 TEST_F(SimTest, GamesSpreadOverThreadsGiveTheSameOutput)

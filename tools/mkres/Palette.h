@@ -1,6 +1,10 @@
 // The one palette of the game's pictures: ground, roads, buildings, interface and player colours.
 #pragma once
 
+#include "report/PlayerColours.h"
+
+#include <cstdint>
+
 namespace Palette {
 
 struct Rgb
@@ -29,12 +33,21 @@ constexpr Rgb Darker(const Rgb& c, double t)
     return Mix(c, Rgb{0, 0, 0}, t);
 }
 
-// Players, slot 0 to 5.
-constexpr Rgb Player[6] = {FromBytes(200, 48, 40),  FromBytes(40, 90, 200),  FromBytes(40, 150, 60),
-                           FromBytes(230, 190, 40), FromBytes(140, 60, 170), FromBytes(235, 120, 30)};
-// Digits on a player's colour: dark on yellow, white elsewhere.
-constexpr Rgb PlayerInk[6] = {FromBytes(255, 252, 240), FromBytes(255, 252, 240), FromBytes(255, 252, 240),
-                              FromBytes(60, 40, 10),    FromBytes(255, 252, 240), FromBytes(255, 252, 240)};
+// A colour of the game's 0x00BBGGRR values.
+constexpr Rgb FromColour(std::uint32_t colour)
+{
+    return FromBytes(static_cast<int>(colour & 0xFF), static_cast<int>(colour >> 8 & 0xFF),
+                     static_cast<int>(colour >> 16 & 0xFF));
+}
+
+// Players, slot 0 to 5: the game's player colours, which the report's chart draws too.
+constexpr Rgb Player[6] = {FromColour(PlayerColours[0]), FromColour(PlayerColours[1]),
+                           FromColour(PlayerColours[2]), FromColour(PlayerColours[3]),
+                           FromColour(PlayerColours[4]), FromColour(PlayerColours[5])};
+// Digits on a player's colour.
+constexpr Rgb PlayerInk[6] = {FromColour(PlayerInkColours[0]), FromColour(PlayerInkColours[1]),
+                              FromColour(PlayerInkColours[2]), FromColour(PlayerInkColours[3]),
+                              FromColour(PlayerInkColours[4]), FromColour(PlayerInkColours[5])};
 
 // Outlines: a dark brown-grey, never pure black.
 constexpr Rgb Outline = FromBytes(30, 26, 24);

@@ -1,6 +1,7 @@
 // tarnhollow-sim's command line: reading the options, running the games and the summary.
 #include "SimCommand.h"
 
+#include "report/ReportHtml.h"
 #include "rules/RulesText.h"
 #include "rules/SavedGame.h"
 #include "texts/Texts.h"
@@ -12,7 +13,8 @@
 const char* const SimUsage =
     "usage: tarnhollow-sim [--board FILE] [--players MASK] [--humans MASK] [--answers N]\n"
     "                      [--answers-drawn N] [--seed N] [--cash N] [--max-turns N] [--games N]\n"
-    "                      [--jobs N] [--trace] [--check] [--save-at N FILE] [--load FILE]\n";
+    "                      [--jobs N] [--trace] [--check] [--save-at N FILE] [--load FILE]\n"
+    "                      [--report FILE.html]\n";
 
 namespace {
 
@@ -142,6 +144,12 @@ std::optional<SimCommand> ParseSimCommand(const std::vector<std::string>& args, 
                 return std::nullopt;
             }
             options.SaveFile = *text;
+        } else if (arg == "--report") {
+            const std::string* text = value("a file for the report");
+            if (text == nullptr) {
+                return std::nullopt;
+            }
+            options.ReportFile = *text;
         } else if (arg == "--load") {
             const std::string* text = value("a saved game");
             if (text == nullptr) {
@@ -160,6 +168,10 @@ std::optional<SimCommand> ParseSimCommand(const std::vector<std::string>& args, 
     }
     if (options.Games > 1 && (!options.LoadFile.empty() || options.SaveAt > 0)) {
         error = "--load and --save-at play one game: leave out --games";
+        return std::nullopt;
+    }
+    if (options.Games > 1 && !options.ReportFile.empty()) {
+        error = "--report writes the report of one game: leave out --games";
         return std::nullopt;
     }
     return options;
@@ -215,6 +227,13 @@ SimStatus RunSimCommand(const SimCommand& command, std::FILE* out)
     options.SaveFile = command.SaveFile;
     options.Answers = command.Answers;
     options.AnswersDrawn = command.AnswersDrawn;
+    // The report is made on the thread that played the game, from its final state and board.
+    SavedGameResult reported{true, {}};
+    if (!command.ReportFile.empty()) {
+        options.Finished = [&](const GameState& state, const Board& board) {
+            reported = SaveReport(command.ReportFile, MakeGameReport(state, board));
+        };
+    }
     auto write = [out](const std::string& text) { std::fwrite(text.data(), 1, text.size(), out); };
 
     const auto started = std::chrono::steady_clock::now();
@@ -260,6 +279,10 @@ SimStatus RunSimCommand(const SimCommand& command, std::FILE* out)
             status.ExitCode != SimExit::Ok) {
             return status;
         }
+    }
+    if (!reported.Ok) {
+        return SimStatus{SimExit::BadInput,
+                         Concat("cannot write the report ", command.ReportFile, ": ", reported.Reason)};
     }
     if (!command.Trace) {
         const double seconds =

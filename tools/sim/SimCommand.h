@@ -27,7 +27,8 @@ struct SimCommand
     bool Check = false;
     std::int32_t SaveAt = -1; // throw after which the game is saved to SaveFile
     std::string SaveFile;
-    std::string LoadFile; // start from this saved game instead of a new game
+    std::string LoadFile;   // start from this saved game instead of a new game
+    std::string ReportFile; // the report of the game, as an HTML page
 };
 
 // Reads the command line (without the program name). Returns the options, or the reason the
