@@ -42,8 +42,9 @@ protected:
         EXPECT_EQ(Game->State.Throws, simulated.Throws);
         EXPECT_EQ(Game->State.Winner(), simulated.Winner);
         for (std::size_t slot = 0; slot < PlayerSlots; ++slot)
-            if ((mask >> slot & 1u) != 0)
+            if ((mask >> slot & 1u) != 0) {
                 EXPECT_EQ(Game->State.Players[slot].Cash, simulated.Cash[slot]) << slot;
+            }
         // The report that follows the game-over dialog waits for the user.
         ASSERT_GE(Dialogs.size(), 2u);
         EXPECT_EQ(Dialogs[Dialogs.size() - 2], "TDialogOk Winner");
@@ -187,8 +188,9 @@ TEST_F(ComputersPlayTest, HumansWaitForTheirThrowAndTheirDialogsStayWhileCompute
     OnDialog = [&](Window& dialog) {
         const auto* ok = dynamic_cast<TDialogOk*>(&dialog);
         const bool human = Game->State.CurrentPlayer().Human != 0;
-        if (ok != nullptr)
+        if (ok != nullptr) {
             EXPECT_EQ(ok->ClosesBySelf(), !human) << Dialogs.back();
+        }
         humansDialogs += human ? 1 : 0;
         return false;
     };
@@ -202,8 +204,9 @@ TEST_F(ComputersPlayTest, HumansWaitForTheirThrowAndTheirDialogsStayWhileCompute
         EXPECT_EQ(Game->State.Turn.Phase, TurnPhase::AwaitingThrow);
         // His throw, then the computer's by itself.
         PlayTurn();
-        if (Game->State.Current == 1)
+        if (Game->State.Current == 1) {
             EXPECT_EQ(TicksUntilThrow(10), 1);
+        }
     }
     // His questions and events were his to answer.
     EXPECT_GT(humansDialogs, 0);
