@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <array>
+#include <atomic>
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
@@ -755,8 +756,12 @@ SavedGameResult WriteWholeFile(const std::filesystem::path& file, std::span<cons
                 RulesText::Concat("the folder ", folder.string(), " cannot be made: ", error.message()));
         }
     }
+    // The temporary file is the writer's own (process and call), so that two games saving to one
+    // name at once (an autosave of two games in one folder) never write into each other's copy;
+    // the last rename wins and the file is always one whole saved game.
+    static std::atomic<std::uint32_t> writes{0};
     std::filesystem::path temporary = file;
-    temporary += ".tmp";
+    temporary += RulesText::Concat(".tmp", std::to_string(::getpid()), "-", std::to_string(++writes));
     const int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
     if (fd < 0) {
         return Fail(

@@ -7,7 +7,9 @@
 #include "support/SmallBoards.h"
 #include "support/TempDir.h"
 
+#include <atomic>
 #include <functional>
+#include <thread>
 #include <gtest/gtest.h>
 
 namespace {
@@ -312,15 +314,47 @@ TEST_F(SavedGameTest, SaveMakesTheFolderAndReplacesTheFile)
     EXPECT_EQ(loaded.Week, 10);
 }
 
+TEST_F(SavedGameTest, TwoGamesSavingToOneNameAtOnceLeaveOneWholeGame)
+{
+    // Two games autosaving into one folder at the same moment: every save succeeds, what is left is
+    // one of the two games whole, and no temporary file stays behind.
+    TempDir dir;
+    const std::filesystem::path file = dir.Path / "SAVES" / "autosave.sav";
+    GameState other = state;
+    other.Week = 40;
+    std::atomic<int> failures{0};
+    const auto saveMany = [&](const GameState& game) {
+        for (int i = 0; i < 40; ++i) {
+            if (!SaveGame(file, game, board, random).Ok)
+                ++failures;
+        }
+    };
+    std::thread first(saveMany, std::cref(state));
+    std::thread second(saveMany, std::cref(other));
+    first.join();
+    second.join();
+    EXPECT_EQ(failures.load(), 0);
+    GameState loaded;
+    Board loadedBoard;
+    Random loadedRandom;
+    const SavedGameResult result = LoadGame(file, loaded, loadedBoard, loadedRandom);
+    ASSERT_TRUE(result.Ok) << result.Reason;
+    EXPECT_TRUE(loaded.Week == state.Week || loaded.Week == 40) << loaded.Week;
+    std::size_t files = 0;
+    for ([[maybe_unused]] const auto& entry : std::filesystem::directory_iterator(file.parent_path()))
+        ++files;
+    EXPECT_EQ(files, 1u);
+}
+
 TEST_F(SavedGameTest, FailedSaveLeavesTheEarlierFileAndSaysWhy)
 {
     TempDir dir;
-    const std::filesystem::path file = dir.Path / "game.sav";
-    ASSERT_TRUE(SaveGame(file, state, board, random).Ok);
+    // A name as long as the file system takes: the file fits, its temporary copy cannot be made.
+    const std::string name = std::string(251, 'g') + ".sav";
+    const std::filesystem::path file = dir.Path / name;
+    dir.Write(name, SavedGameImage(state, board, random));
     const Bytes before = TempDir::Read(file.string());
 
-    // The temporary file cannot be made: a folder stands in its way.
-    std::filesystem::create_directory(file.string() + ".tmp");
     state.Week = 11;
     SavedGameResult saved = SaveGame(file, state, board, random);
     EXPECT_FALSE(saved.Ok);
