@@ -187,14 +187,16 @@ Picture PlayerInfo()
 void OpenCard(cairo_t* cr, int w, int h)
 {
     FeltPanel(cr, w, h, 121);
+    // The card reaches nearly to the top of the panel: the game writes the deed's title at 0.005
+    // of the screen's height below the panel's top, and it must sit on the band, not on the felt.
     const double x = 10;
-    const double y = 8;
+    const double y = 3;
     const double cw = w - 20;
-    const double ch = h - 16;
+    const double ch = h - 11;
     PaperCard(cr, x, y, cw, ch, 122);
     // Coloured band along the top of the left page, and the table's header band on the right.
-    cairo_rectangle(cr, x + 4, y + 3, cw / 2 - 10, 20);
-    LinearFill(cr, 0, y, 0, y + 22, FromBytes(110, 150, 190), FromBytes(80, 120, 164));
+    cairo_rectangle(cr, x + 4, y + 2, cw / 2 - 10, 19);
+    LinearFill(cr, 0, y, 0, y + 21, FromBytes(110, 150, 190), FromBytes(80, 120, 164));
     cairo_fill(cr);
     cairo_rectangle(cr, x + cw / 2 + 6, y + 3, cw / 2 - 10, 3);
     SetColour(cr, FromBytes(80, 120, 164));
