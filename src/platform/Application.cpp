@@ -4,6 +4,7 @@
 
 #include "graphics/Surface.h"
 #include "platform/Control.h"
+#include "platform/HintBox.h"
 #include "platform/RectOps.h"
 #include "platform/SdlKeys.h"
 #include "platform/Timer.h"
@@ -102,6 +103,8 @@ struct Application::Impl
     int PushCount = 0;
     SDL_Surface* Shadow = nullptr; // XRGB copy when the window surface has another format
     Uint64 Start = 0;
+    bool PointerInside = true;
+    std::unique_ptr<HintBox> Hint;
 
     static void Dispatch(Application& app, const SDL_Event& event);
     static void DispatchWindowEvent(Application& app, Uint8 kind, std::int32_t data1, std::int32_t data2);
@@ -142,10 +145,13 @@ Application::Application() : P(std::make_unique<Impl>())
     int y = 0;
     SDL_GetGlobalMouseState(&x, &y);
     P->Pointer = Point{x, y};
+    P->Hint = std::make_unique<HintBox>(
+        *this, [this] { return HintControl(); }, [this](const Rect& r) { AddDirty(r); });
 }
 
 Application::~Application()
 {
+    P->Hint.reset();
     for (auto& [number, cursor] : P->Cursors)
         SDL_FreeCursor(cursor);
     if (P->Shadow != nullptr)
@@ -268,6 +274,7 @@ int Application::RunModal(Window& window)
     if (window.Visible() || window.Modal)
         throw std::logic_error("a window that is already showing cannot be shown modally");
     // The press that opened the dialog must not go on into it.
+    P->Hint->Dismiss();
     P->Capture = nullptr;
     P->ClickTarget = nullptr;
     P->PressTarget = nullptr;
@@ -326,6 +333,7 @@ bool Application::Terminated() const
 void Application::Minimize()
 {
     P->Minimized = true;
+    P->Hint->Dismiss();
     SDL_MinimizeWindow(P->Sdl);
 }
 
@@ -397,6 +405,8 @@ void Application::WindowShown(Window* window)
     list.erase(std::remove(list.begin(), list.end(), window), list.end());
     list.push_back(window);
     AddDirty(window->OuterRect());
+    if (window != P->Main)
+        P->Hint->Dismiss();
     if (window == P->Main && !P->SdlShown) {
         P->SdlShown = true;
         SDL_ShowWindow(P->Sdl);
@@ -463,6 +473,8 @@ void Application::Present()
 {
     for (std::size_t i = 0; i < P->Windows.size(); ++i)
         P->Windows[i]->PaintPending();
+    // What was painted may have hidden or covered the control of the hint.
+    P->Hint->Check(HintControl());
     if (P->Dirty.empty())
         return;
     if (!P->SdlShown) {
@@ -513,6 +525,13 @@ void Application::Present()
             if (IsEmptyRect(part))
                 continue;
             w->Pixels()->PresentTo(buffer, part.Left, part.Top, OffsetRect(part, -outer.Left, -outer.Top));
+        }
+        // The hint lies over every window; where it goes, the windows' own pixels come back.
+        if (const Rect box = P->Hint->Shown(); !IsEmptyRect(box)) {
+            const Rect part = IntersectRects(r, box);
+            if (!IsEmptyRect(part))
+                P->Hint->Pixels()->PresentTo(buffer, part.Left, part.Top,
+                                             OffsetRect(part, -box.Left, -box.Top));
         }
         rects.push_back(SDL_Rect{r.Left, r.Top, r.Width(), r.Height()});
         pushed.push_back(r);
@@ -607,6 +626,11 @@ void Application::Impl::DispatchWindowEvent(Application& app, Uint8 kind, std::i
     case SDL_WINDOWEVENT_EXPOSED:
         app.AddDirty(Rect{0, 0, 1 << 20, 1 << 20});
         break;
+    case SDL_WINDOWEVENT_ENTER:
+    case SDL_WINDOWEVENT_LEAVE:
+        p.PointerInside = kind == SDL_WINDOWEVENT_ENTER;
+        p.Hint->PointerMoved(app.HintControl());
+        break;
     case SDL_WINDOWEVENT_SIZE_CHANGED:
         if (p.Main != nullptr)
             p.Main->SetBounds(0, 0, data1, data2);
@@ -654,6 +678,15 @@ Control* Application::HitTest(Point p, Window** frameHit) const
     return nullptr;
 }
 
+Control* Application::HintControl() const
+{
+    // No hint while a button is held, the pointer is away or the program is minimised.
+    if (P->Buttons != 0 || P->Minimized || !P->PointerInside || P->CloseBoxWindow != nullptr)
+        return nullptr;
+    Control* under = HitTest(P->Pointer, nullptr);
+    return under != nullptr && !under->Hint.empty() ? under : nullptr;
+}
+
 Window* Application::TopModal() const
 {
     for (auto it = P->ModalStack.rbegin(); it != P->ModalStack.rend(); ++it) {
@@ -689,6 +722,7 @@ ShiftState Application::CurrentShift() const
 void Application::MouseMoved()
 {
     const Point p = P->Pointer;
+    P->Hint->PointerMoved(HintControl());
     if (Window* w = P->CloseBoxWindow) {
         const Rect outer = w->OuterRect();
         w->SetCloseBoxPressed(RectContains(OffsetRect(w->CloseBoxRect(), outer.Left, outer.Top), p));
@@ -705,6 +739,7 @@ void Application::MouseMoved()
 void Application::MousePressed(int button, int clicks)
 {
     const Point p = P->Pointer;
+    P->Hint->Dismiss();
     P->Buttons |= ButtonBit(button);
     Window* frame = nullptr;
     Control* target = P->Capture != nullptr ? P->Capture : HitTest(p, &frame);
@@ -790,6 +825,7 @@ void Application::MouseReleased(int button)
 
 void Application::MouseWheeled(std::int32_t delta)
 {
+    P->Hint->Dismiss();
     Control* target = P->Capture != nullptr ? P->Capture : HitTest(P->Pointer, nullptr);
     P->PressTarget = target;
     while (target != nullptr && P->PressTarget == target) {
@@ -804,6 +840,7 @@ void Application::MouseWheeled(std::int32_t delta)
 
 void Application::KeyPressed(KeyCode key, ShiftState shift)
 {
+    P->Hint->Dismiss();
     Window* w = KeyWindow();
     if (w == nullptr)
         return;
@@ -851,6 +888,7 @@ void Application::FocusChanged()
 
 void Application::ForgetControl(Control* control)
 {
+    P->Hint->Forget(control);
     for (Control** slot : {&P->Capture, &P->PressTarget, &P->ClickTarget, &P->LastClicked}) {
         if (*slot != nullptr && (*slot)->IsSelfOrDescendantOf(control))
             *slot = nullptr;
@@ -1002,6 +1040,16 @@ Colour Application::ScreenPixel(std::int32_t x, std::int32_t y) const
     if (SDL_MUSTLOCK(screen))
         SDL_UnlockSurface(screen);
     return ((px >> 16) & 0xFF) | (px & 0xFF00) | ((px & 0xFF) << 16);
+}
+
+Rect Application::HintShown() const
+{
+    return P->Hint->Shown();
+}
+
+void Application::SetHintObserver(std::function<void(const DrawnText&)> observer)
+{
+    P->Hint->TextObserver = std::move(observer);
 }
 
 std::vector<Rect> Application::LastPushedRects() const

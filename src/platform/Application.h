@@ -12,6 +12,7 @@
 
 class Control;
 class Timer;
+struct DrawnText;
 class Window;
 
 // A cursor picture: Width x Height pixels 0xAARRGGBB, rows top-down; (HotX, HotY) is the point.
@@ -116,6 +117,8 @@ private:
     void TextTyped(const char* text);
     Control* HitTest(Point p, Window** frameHit) const;
     Window* TopModal() const;
+    // The control under the pointer whose hint may show now, or null.
+    Control* HintControl() const;
     std::uint8_t CurrentShift() const;
 
     // For the test hooks.
@@ -128,6 +131,8 @@ private:
     bool TextInputOn() const;
     Colour ScreenPixel(std::int32_t x, std::int32_t y) const;
     std::vector<Rect> LastPushedRects() const;
+    Rect HintShown() const;
+    void SetHintObserver(std::function<void(const DrawnText&)> observer);
     int PushCount() const;
 
     // Used by the control tree.

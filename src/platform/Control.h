@@ -90,6 +90,8 @@ public:
     int Cursor() const { return CursorNumber; }
     void SetCursor(int number);
     std::int32_t Tag = 0; // free for the owner
+    // Shown in a small box below the pointer when it rests on the control (empty: none).
+    std::string Hint;
 
     // Painting. Invalidate marks a part to repaint at the end of the loop turn (parent first, then
     // windowless children, then windowed children). Paint draws the part PaintClip() names; outside

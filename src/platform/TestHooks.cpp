@@ -209,3 +209,13 @@ int TestHooks::PushCount(Application& app)
 {
     return app.PushCount();
 }
+
+Rect TestHooks::HintRect(Application& app)
+{
+    return app.HintShown();
+}
+
+void TestHooks::SetHintObserver(Application& app, std::function<void(const DrawnText&)> observer)
+{
+    app.SetHintObserver(std::move(observer));
+}

@@ -13,6 +13,7 @@
 
 class Application;
 class Window;
+struct DrawnText;
 
 struct TestHooks
 {
@@ -57,4 +58,7 @@ struct TestHooks
     // Rectangles of the last push to SDL and the number of pushes so far.
     static std::vector<Rect> LastPushedRects(Application& app);
     static int PushCount(Application& app);
+    // The hint box on the screen (empty when none), and a look at the text drawn into it.
+    static Rect HintRect(Application& app);
+    static void SetHintObserver(Application& app, std::function<void(const DrawnText&)> observer);
 };
