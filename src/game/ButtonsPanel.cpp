@@ -5,6 +5,7 @@
 #include "game/GameImages.h"
 #include "platform/Application.h"
 #include "shell/Commands.h"
+#include "texts/Texts.h"
 
 ButtonsPanel::ButtonsPanel(WinControl& owner, GameImages& images) : Images(images)
 {
@@ -17,14 +18,18 @@ ButtonsPanel::ButtonsPanel(WinControl& owner, GameImages& images) : Images(image
         RelRect Where;
         SurfaceSlot& Face;
         std::int32_t Column;
+        int Hint;
     } buttons[] = {
         {MinimizeButton, CommandId::Minimize, MakeRelRect(0.001f, 0.001f, 0.038f, 0.048f), images.BackButton0,
-         0},
-        {QuitButton, CommandId::Quit, MakeRelRect(0.041f, 0.001f, 0.038f, 0.048f), images.BackButton0, 1},
-        {HelpButton, CommandId::Help, MakeRelRect(0.001f, 0.051f, 0.038f, 0.048f), images.BackButton0, 2},
+         0, GameButtonText::Minimize},
+        {QuitButton, CommandId::Quit, MakeRelRect(0.041f, 0.001f, 0.038f, 0.048f), images.BackButton0, 1,
+         GameButtonText::Quit},
+        {HelpButton, CommandId::Help, MakeRelRect(0.001f, 0.051f, 0.038f, 0.048f), images.BackButton0, 2,
+         GameButtonText::Help},
         {MainMenuButton, CommandId::MainMenu, MakeRelRect(0.041f, 0.051f, 0.038f, 0.048f), images.BackButton0,
-         3},
-        {ThrowButton, CommandId::ThrowDice, MakeRelRect(0.001f, 0.1f, 0.078f, 0.058f), images.BackButton1, 4},
+         3, GameButtonText::MainMenu},
+        {ThrowButton, CommandId::ThrowDice, MakeRelRect(0.001f, 0.1f, 0.078f, 0.058f), images.BackButton1, 4,
+         GameButtonText::ThrowDice},
     };
     for (const auto& b : buttons) {
         b.Button = std::make_unique<TSToolButton>(&owner);
@@ -32,6 +37,7 @@ ButtonsPanel::ButtonsPanel(WinControl& owner, GameImages& images) : Images(image
         b.Button->Column = b.Column;
         b.Button->Setup(this, b.Where, 0, b.Id, "", &images.ButtonImages0);
         b.Button->SetCursor(CursorId::Hand);
+        b.Button->Hint = Text(TextGroup::GameButtons, b.Hint);
     }
 }
 

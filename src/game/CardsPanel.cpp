@@ -56,16 +56,19 @@ CardsPanel::CardsPanel(WinControl& owner, GameState& state, const Board& board, 
         std::int32_t Id;
         const RelRect& Where;
         SurfaceSlot& Skin;
+        int Hint;
     } buttons[] = {
-        {PrevButton, CommandId::PreviousProperty, PrevArea, Images.ButtonLast},
-        {NextButton, CommandId::NextProperty, NextArea, Images.ButtonNext},
-        {ViewButton, CommandId::GoToProperty, ViewArea, Images.ButtonView},
-        {PayButton, CommandId::PayOffMortgage, PayArea, Images.ButtonPay},
+        {PrevButton, CommandId::PreviousProperty, PrevArea, Images.ButtonLast,
+         GameButtonText::PreviousProperty},
+        {NextButton, CommandId::NextProperty, NextArea, Images.ButtonNext, GameButtonText::NextProperty},
+        {ViewButton, CommandId::GoToProperty, ViewArea, Images.ButtonView, GameButtonText::GoToProperty},
+        {PayButton, CommandId::PayOffMortgage, PayArea, Images.ButtonPay, GameButtonText::PayOffMortgage},
     };
     for (const auto& b : buttons) {
         b.Button = std::make_unique<TSSpeedButton>(&owner);
         b.Button->Setup(this, b.Where, 0, b.Id, "", &b.Skin);
         b.Button->SetCursor(CursorId::Hand);
+        b.Button->Hint = Text(TextGroup::GameButtons, b.Hint);
         b.Button->SetVisible(false);
         b.Button->SetEnabled(false);
     }
