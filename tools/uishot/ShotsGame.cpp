@@ -4,9 +4,13 @@
 #include "MidGame.h"
 #include "Shots.h"
 #include "board/Board.h"
+#include "controls/SToolButton.h"
+#include "game/ButtonsPanel.h"
 #include "game/CardsPanel.h"
 #include "game/GameProc.h"
 #include "game/NewsPanel.h"
+#include "platform/HintBox.h"
+#include "platform/TestHooks.h"
 #include "rules/RulesHost.h"
 #include "rules/SavedGame.h"
 #include "shell/Commands.h"
@@ -77,6 +81,20 @@ const bool Added = AddShots({
          scene.Screen->Command(CommandSource::Control, CommandId::NextProperty);
          for (int tick = 0; tick < 3; ++tick)
              scene.Screen->Tick();
+         context.Capture();
+     }},
+    {"game-screen-hint",
+     [](ShotContext& context) {
+         // The pointer resting on the dice button: its hint, pushed left by the screen's edge.
+         GameScene scene(context, [](MidGame&) {});
+         const Rect dice = scene.Screen->Buttons->ThrowButton->PixelArea;
+         TestHooks::MouseMove(context.App, (dice.Left + dice.Right) / 2, (dice.Top + dice.Bottom) / 2);
+         TestHooks::Pump(context.App);
+         // Only the hint's time passes: the main window's ticks would start the shell's screens.
+         context.Main.Timer.SetEnabled(false);
+         for (int tick = 0; tick < HintBox::ShowTicks; ++tick)
+             TestHooks::FireTimer(context.App);
+         context.Main.Timer.SetEnabled(true);
          context.Capture();
      }},
     {"game-screen-rolling",
