@@ -474,7 +474,7 @@ void Application::Present()
     for (std::size_t i = 0; i < P->Windows.size(); ++i)
         P->Windows[i]->PaintPending();
     // What was painted may have hidden or covered the control of the hint.
-    P->Hint->Check(HintControl());
+    P->Hint->Check();
     if (P->Dirty.empty())
         return;
     if (!P->SdlShown) {

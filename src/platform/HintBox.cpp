@@ -84,9 +84,9 @@ void HintBox::Dismiss()
     UpdateClock(false);
 }
 
-void HintBox::Check(Control* under)
+void HintBox::Check()
 {
-    if (Target == nullptr || under == Target)
+    if (Target == nullptr || UnderPointer() == Target)
         return;
     Hide();
     Target = nullptr;

@@ -40,7 +40,7 @@ public:
     void Dismiss();
     // Before the screen is composed: the hint goes when its control is no longer the one under the
     // pointer (hidden, disabled, covered by a dialog, its screen gone).
-    void Check(Control* under);
+    void Check();
     // The control is being destroyed or taken out of its window.
     void Forget(const Control* control);
 
