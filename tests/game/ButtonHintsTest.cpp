@@ -31,14 +31,6 @@ protected:
     }
     void Away() { MoveTo(Point{512, 450}); }
     Rect Hint() { return TestHooks::HintRect(*App); }
-    std::vector<Colour> Capture(const Rect& r)
-    {
-        std::vector<Colour> pixels;
-        for (std::int32_t y = r.Top; y < r.Bottom; ++y)
-            for (std::int32_t x = r.Left; x < r.Right; ++x)
-                pixels.push_back(Pixel(x, y));
-        return pixels;
-    }
     // Texts drawn into hint boxes since the test began.
     std::vector<std::string> Drawn;
     void WatchHints()

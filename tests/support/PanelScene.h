@@ -93,15 +93,6 @@ protected:
         const Rect p = ScreenRect(r);
         return Rect{p.Left + 1, p.Top + 1, p.Right - 1, p.Bottom - 1};
     }
-    // What the screen shows in r, row by row.
-    std::vector<Colour> Capture(const Rect& r)
-    {
-        std::vector<Colour> pixels;
-        for (std::int32_t y = r.Top; y < r.Bottom; ++y)
-            for (std::int32_t x = r.Left; x < r.Right; ++x)
-                pixels.push_back(Pixel(x, y));
-        return pixels;
-    }
     // Pixels of two captures of one rectangle that differ by more than tolerance.
     static int Differing(const std::vector<Colour>& a, const std::vector<Colour>& b, int tolerance = 24)
     {

@@ -99,6 +99,15 @@ protected:
     void Pump() { TestHooks::Pump(*App); }
     Colour Pixel(std::int32_t x, std::int32_t y) { return TestHooks::ScreenPixel(*App, x, y); }
     Colour Pixel(Point p) { return Pixel(p.X, p.Y); }
+    // What the screen shows in r, row by row.
+    std::vector<Colour> Capture(const Rect& r)
+    {
+        std::vector<Colour> pixels;
+        for (std::int32_t y = r.Top; y < r.Bottom; ++y)
+            for (std::int32_t x = r.Left; x < r.Right; ++x)
+                pixels.push_back(Pixel(x, y));
+        return pixels;
+    }
     // Pixels within r of the screen at most `limit` in brightness (text in dark ink).
     int DarkPixels(const Rect& r, int limit = 150)
     {
