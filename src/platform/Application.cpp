@@ -273,8 +273,8 @@ int Application::RunModal(Window& window)
 {
     if (window.Visible() || window.Modal)
         throw std::logic_error("a window that is already showing cannot be shown modally");
-    // The press that opened the dialog must not go on into it.
     P->Hint->Dismiss();
+    // The press that opened the dialog must not go on into it.
     P->Capture = nullptr;
     P->ClickTarget = nullptr;
     P->PressTarget = nullptr;
