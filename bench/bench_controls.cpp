@@ -1,5 +1,6 @@
 // Benchmarks of the controls at 1920 x 1080 on SDL's dummy driver: a dialog button and a menu button
 // repainted and shown, a list box scrolled and shown, and a key typed into an edit and shown.
+#include "BenchShell.h"
 #include "controls/SButton.h"
 #include "controls/SMMButton.h"
 #include "dialogs/ModalDialog.h"
@@ -22,12 +23,6 @@
 
 namespace {
 
-class BenchScreen : public TWinProcedure
-{
-    CONTROL_CLASS(BenchScreen, TWinProcedure);
-    explicit BenchScreen(TMainWnd& owner) : TWinProcedure(owner) {}
-};
-
 class BenchDialog : public TModalDialog
 {
     CONTROL_CLASS(BenchDialog, TModalDialog);
@@ -35,23 +30,10 @@ class BenchDialog : public TModalDialog
 };
 
 // The main window with its skins, a current screen and a dialog with a background, shown.
-struct Scene
+struct Scene : BenchShell
 {
     Scene()
     {
-        setenv("SDL_VIDEODRIVER", "dummy", 1);
-        setenv("SDL_AUDIODRIVER", "disk", 1);
-        setenv("SDL_DISKAUDIOFILE", "/dev/null", 1);
-        setenv("FONTCONFIG_FILE", TARNHOLLOW_FONTCONFIG_FILE, 1);
-        Previous = std::filesystem::current_path();
-        std::filesystem::current_path(TARNHOLLOW_GAME_DIR);
-        App = std::make_unique<Application>();
-        TestHooks::ForceScreenSize(*App, 1920, 1080);
-        TestHooks::SetManualTimers(*App, true);
-        Main = std::make_unique<TMainWnd>(*App, ShellFactory{});
-        App->SetMainWindow(Main.get());
-        Main->Show();
-        TestHooks::Pump(*App);
         Screen = std::make_unique<BenchScreen>(*Main);
         Screen->Activate();
         Dialog = std::make_unique<BenchDialog>(*Screen);
@@ -60,17 +42,6 @@ struct Scene
         Dialog->Show();
         TestHooks::Pump(*App);
     }
-    ~Scene()
-    {
-        Dialog.reset();
-        Screen.reset();
-        Main.reset();
-        App.reset();
-        std::filesystem::current_path(Previous);
-    }
-    std::filesystem::path Previous;
-    std::unique_ptr<Application> App;
-    std::unique_ptr<TMainWnd> Main;
     std::unique_ptr<BenchScreen> Screen;
     std::unique_ptr<BenchDialog> Dialog;
 };

@@ -1,5 +1,6 @@
 // Benchmarks of the board editor at 1920 x 1080 on SDL's dummy driver: the tool strip refreshed
 // with a preview, the whole screen redrawn, and the batch of computer games behind "Try it".
+#include "BenchShell.h"
 #include "board/Board.h"
 #include "editor/EditorPanel.h"
 #include "editor/EditorProc.h"
@@ -18,23 +19,10 @@
 namespace {
 
 // The main window with its skins and the editor current, on the game folder's Board1.brd.
-struct Scene
+struct Scene : BenchShell
 {
     Scene()
     {
-        setenv("SDL_VIDEODRIVER", "dummy", 1);
-        setenv("SDL_AUDIODRIVER", "disk", 1);
-        setenv("SDL_DISKAUDIOFILE", "/dev/null", 1);
-        setenv("FONTCONFIG_FILE", TARNHOLLOW_FONTCONFIG_FILE, 1);
-        Previous = std::filesystem::current_path();
-        std::filesystem::current_path(TARNHOLLOW_GAME_DIR);
-        App = std::make_unique<Application>();
-        TestHooks::ForceScreenSize(*App, 1920, 1080);
-        TestHooks::SetManualTimers(*App, true);
-        Main = std::make_unique<TMainWnd>(*App, ShellFactory{});
-        App->SetMainWindow(Main.get());
-        Main->Show();
-        TestHooks::Pump(*App);
         Editor = std::make_unique<EditorProc>(*Main);
         Editor->Activate();
         TestHooks::Pump(*App);
@@ -43,13 +31,7 @@ struct Scene
     {
         Editor->Leave();
         Editor.reset();
-        Main.reset();
-        App.reset();
-        std::filesystem::current_path(Previous);
     }
-    std::filesystem::path Previous;
-    std::unique_ptr<Application> App;
-    std::unique_ptr<TMainWnd> Main;
     std::unique_ptr<EditorProc> Editor;
 };
 

@@ -1,6 +1,7 @@
 // Benchmarks of the game screen's panels at 1920 x 1080 on SDL's dummy driver, in a game well
 // under way: each panel refreshed (painted and shown), a news line posted, and one step of the
 // cards' page turn.
+#include "BenchShell.h"
 #include "board/Board.h"
 #include "game/ButtonsPanel.h"
 #include "game/CardsPanel.h"
@@ -61,30 +62,11 @@ void SetUpGame(GameState& state, Board& board)
     first.CardIndex = 13;
 }
 
-class BenchScreen : public TWinProcedure
-{
-    CONTROL_CLASS(BenchScreen, TWinProcedure);
-    explicit BenchScreen(TMainWnd& owner) : TWinProcedure(owner) {}
-};
-
 // The main window with a current screen and the five panels over a game under way.
-struct Scene
+struct Scene : BenchShell
 {
     Scene()
     {
-        setenv("SDL_VIDEODRIVER", "dummy", 1);
-        setenv("SDL_AUDIODRIVER", "disk", 1);
-        setenv("SDL_DISKAUDIOFILE", "/dev/null", 1);
-        setenv("FONTCONFIG_FILE", TARNHOLLOW_FONTCONFIG_FILE, 1);
-        Previous = std::filesystem::current_path();
-        std::filesystem::current_path(TARNHOLLOW_GAME_DIR);
-        App = std::make_unique<Application>();
-        TestHooks::ForceScreenSize(*App, 1920, 1080);
-        TestHooks::SetManualTimers(*App, true);
-        Main = std::make_unique<TMainWnd>(*App, ShellFactory{});
-        App->SetMainWindow(Main.get());
-        Main->Show();
-        TestHooks::Pump(*App);
         Screen = std::make_unique<BenchScreen>(*Main);
         Screen->Activate();
         Images.Load("res00.dat");
@@ -104,18 +86,6 @@ struct Scene
         News->Post(NewsCode::Treasury, 1000000, 1);
         TestHooks::Pump(*App);
     }
-    ~Scene()
-    {
-        Buttons.reset();
-        News.reset();
-        Cards.reset();
-        Info.reset();
-        Scores.reset();
-        Screen.reset();
-        Main.reset();
-        App.reset();
-        std::filesystem::current_path(Previous);
-    }
     // The panel refreshed and what it showed pushed to the screen.
     void RefreshShown(Panel& panel)
     {
@@ -123,9 +93,6 @@ struct Scene
         App->Present();
     }
 
-    std::filesystem::path Previous;
-    std::unique_ptr<Application> App;
-    std::unique_ptr<TMainWnd> Main;
     std::unique_ptr<BenchScreen> Screen;
     GameImages Images;
     Board Map;

@@ -1,6 +1,7 @@
 // Benchmarks of the game screen at 1920 x 1080 on SDL's dummy driver, in a game of six computer
 // players some hundreds of throws under way: the whole screen redrawn (board and five panels) and
 // shown, a tick of the rolling die, and a tick with a step of the pawn.
+#include "BenchShell.h"
 #include "app/ProgramWiring.h"
 #include "boardview/BoardView.h"
 #include "game/GameProc.h"
@@ -19,26 +20,12 @@
 
 namespace {
 
-struct Scene
+struct Scene : BenchShell
 {
-    Scene()
+    Scene() : BenchShell(MakeShellFactory(), true)
     {
-        setenv("SDL_VIDEODRIVER", "dummy", 1);
-        setenv("SDL_AUDIODRIVER", "disk", 1);
-        setenv("SDL_DISKAUDIOFILE", "/dev/null", 1);
-        setenv("SDL_DISKAUDIODELAY", "0", 1);
-        setenv("FONTCONFIG_FILE", TARNHOLLOW_FONTCONFIG_FILE, 1);
-        Previous = std::filesystem::current_path();
-        std::filesystem::current_path(TARNHOLLOW_GAME_DIR);
-        App = std::make_unique<Application>();
-        TestHooks::ForceScreenSize(*App, 1920, 1080);
-        TestHooks::SetManualTimers(*App, true);
         // The seizures, ruins and the winner of computer players are shown too: answered at once.
         TestHooks::SetModalHook(*App, [](Window& dialog) { dialog.ModalResult = ModalResult::Ok; });
-        Main = std::make_unique<TMainWnd>(*App, MakeShellFactory());
-        App->SetMainWindow(Main.get());
-        Main->Show();
-        TestHooks::Pump(*App);
         TestHooks::FireTimer(*App);
         TestHooks::FireTimer(*App);
         Game = GameScreen;
@@ -57,16 +44,6 @@ struct Scene
         TestHooks::FireTimer(*App);
         TestHooks::Pump(*App);
     }
-    ~Scene()
-    {
-        Main.reset();
-        App.reset();
-        std::filesystem::current_path(Previous);
-    }
-
-    std::filesystem::path Previous;
-    std::unique_ptr<Application> App;
-    std::unique_ptr<TMainWnd> Main;
     GameProc* Game = nullptr;
 };
 

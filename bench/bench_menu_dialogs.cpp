@@ -1,6 +1,7 @@
 // Benchmarks of the main menu's dialogs at 1920 x 1080 on SDL's dummy driver: the new game dialog
 // and the file dialog over 200 saved games each opened (shown, filled, drawn and put on the screen)
 // and closed again, as a player opens them from the menu.
+#include "BenchShell.h"
 #include "graphics/PictureCatalog.h"
 #include "graphics/Surface.h"
 #include "menu/FileDlg.h"
@@ -20,24 +21,12 @@
 
 namespace {
 
-class BenchScreen : public TWinProcedure
-{
-    CONTROL_CLASS(BenchScreen, TWinProcedure);
-    explicit BenchScreen(TMainWnd& owner) : TWinProcedure(owner) {}
-};
-
 // The main window with its skins and a current screen; a start folder of its own with three boards
 // and 200 saved games; the players' pictures loaded as the main menu loads them.
-struct Scene
+struct Scene : BenchShell
 {
     Scene()
     {
-        setenv("SDL_VIDEODRIVER", "dummy", 1);
-        setenv("SDL_AUDIODRIVER", "disk", 1);
-        setenv("SDL_DISKAUDIOFILE", "/dev/null", 1);
-        setenv("FONTCONFIG_FILE", TARNHOLLOW_FONTCONFIG_FILE, 1);
-        Previous = std::filesystem::current_path();
-        std::filesystem::current_path(TARNHOLLOW_GAME_DIR);
         std::random_device random;
         Folder = std::filesystem::temp_directory_path() / ("tarnhollow-bench-" + std::to_string(random()));
         std::filesystem::create_directories(Folder / SavedGames::Folder);
@@ -45,13 +34,6 @@ struct Scene
             std::ofstream(Folder / (std::string(board) + ".brd")) << "board";
         for (int i = 0; i < 200; ++i)
             std::ofstream(Folder / SavedGames::Folder / ("game " + std::to_string(i) + ".sav")) << "saved";
-        App = std::make_unique<Application>();
-        TestHooks::ForceScreenSize(*App, 1920, 1080);
-        TestHooks::SetManualTimers(*App, true);
-        Main = std::make_unique<TMainWnd>(*App, ShellFactory{});
-        App->SetMainWindow(Main.get());
-        Main->Show();
-        TestHooks::Pump(*App);
         Main->StartDir = Folder.string();
         HumanPictures = LoadPicture(Pictures::PPlayerH);
         ComputerPictures = LoadPicture(Pictures::PPlayerC);
@@ -64,9 +46,6 @@ struct Scene
         Screen.reset();
         HumanPictures.reset();
         ComputerPictures.reset();
-        Main.reset();
-        App.reset();
-        std::filesystem::current_path(Previous);
         std::error_code ec;
         std::filesystem::remove_all(Folder, ec);
     }
@@ -78,10 +57,7 @@ struct Scene
         dialog.Hide();
         TestHooks::Pump(*App);
     }
-    std::filesystem::path Previous;
     std::filesystem::path Folder;
-    std::unique_ptr<Application> App;
-    std::unique_ptr<TMainWnd> Main;
     std::unique_ptr<BenchScreen> Screen;
 };
 
