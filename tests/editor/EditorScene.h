@@ -107,14 +107,6 @@ protected:
         action();
         TestHooks::SetModalHook(*App, nullptr);
     }
-    std::vector<Colour> PixelsOf(const Rect& r)
-    {
-        std::vector<Colour> pixels;
-        for (std::int32_t y = r.Top; y < r.Bottom; ++y)
-            for (std::int32_t x = r.Left; x < r.Right; ++x)
-                pixels.push_back(Pixel(x, y));
-        return pixels;
-    }
     // The preview of the current value, on the screen.
     static Rect PreviewRect();
 

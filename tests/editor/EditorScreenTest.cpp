@@ -66,15 +66,15 @@ TEST_F(EditorScreenTest, RightClickWithGStructStepsTheBuildingFromEightToOneAndT
     ChooseTool(EditorTool::GStruct);
     EXPECT_TRUE(Editor->LastButton.Visible());
     EXPECT_TRUE(Editor->NextButton.Enabled());
-    const std::vector<Colour> lotForSale = PixelsOf(PreviewRect());
+    const std::vector<Colour> lotForSale = Capture(PreviewRect());
     for (int i = 0; i < 7; ++i)
         Click(Centre(Editor->NextButton));
     EXPECT_EQ(Editor->Building, 8);
-    EXPECT_NE(PixelsOf(PreviewRect()), lotForSale);
+    EXPECT_NE(Capture(PreviewRect()), lotForSale);
     const Cell before = Editor->Board.At(Editor->Board.CenterX, Editor->Board.CenterY);
     RightClick(Middle());
     EXPECT_EQ(Editor->Building, 1);
-    EXPECT_EQ(PixelsOf(PreviewRect()), lotForSale);
+    EXPECT_EQ(Capture(PreviewRect()), lotForSale);
     // The click changed no cell, and "Next" is not left drawn pressed.
     EXPECT_EQ(Editor->Board.At(Editor->Board.CenterX, Editor->Board.CenterY), before);
     EXPECT_EQ(Editor->NextButton.Selected, 0);
@@ -118,10 +118,10 @@ TEST_F(EditorScreenTest, LastAndNextWrapAroundTheRoadPiecesAndTheOwnerButtonCycl
     Click(Centre(Editor->OwnerButton));
     Click(Centre(Editor->LastButton));
     const Rect strip = ScreenRect(MakeRelRect(0, 0, 1, 0.05f));
-    const std::vector<Colour> changed = PixelsOf(strip);
+    const std::vector<Colour> changed = Capture(strip);
     Editor->ToolPanel->Refresh();
     Pump();
-    EXPECT_EQ(PixelsOf(strip), changed);
+    EXPECT_EQ(Capture(strip), changed);
     Click(Centre(Editor->NextButton));
     // Values survive a change of tool.
     Click(Centre(Editor->NextButton));
@@ -143,7 +143,7 @@ TEST_F(EditorScreenTest, FlowFivePreviewsTheJunctionArrowTwiceOneAboveTheOther)
     // Where the yellow arrow is, over the strip's brown wood.
     auto arrow = [&](const Rect& r) {
         std::vector<bool> mask;
-        for (const Colour c : PixelsOf(r))
+        for (const Colour c : Capture(r))
             mask.push_back((c & 0xFF) > 170 && ((c >> 8) & 0xFF) > 150 && ((c >> 16) & 0xFF) < 150);
         return mask;
     };
